@@ -1,0 +1,51 @@
+#include "core/Main.h"
+#include "core/MkMain.h"
+#include "core/SystemPorts.h"
+#include "logon/StartUp.h"
+#include "ui/QtMessagePort.h"
+#include "ui/WindowHost.h"
+
+#include <QApplication>
+#include <QFont>
+#include <QStyleFactory>
+
+#include <memory>
+
+namespace {
+
+void registerWindows(WindowRegistry& windows) {
+    windows.add(QStringLiteral("StartUp"), [](MkMain& mk) { return std::make_unique<StartUp>(mk); });
+}
+
+void setLook(QApplication& app) {
+    app.setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    QFont font(QStringLiteral("IPAexGothic"));
+    font.setPixelSize(12);
+    app.setFont(font);
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Marokey"));
+    // The program ends through its own end operation, not when a window hides.
+    app.setQuitOnLastWindowClosed(false);
+    setLook(app);
+
+    WindowHost* host = nullptr;
+    QtMessagePort messages([&host] {
+        if (host) host->syncAll();
+    });
+    SystemClock clock;
+    UniformRandom random;
+    QtBeep beep;
+    MkMain mk(Ports{messages, clock, random, beep}, QApplication::applicationDirPath() + u'/');
+    registerWindows(mk.windows);
+    WindowHost windowHost(mk.windows);
+    host = &windowHost;
+
+    Main(mk);
+    if (mk.windows.ended()) return mk.windows.exitStatus();
+    return app.exec();
+}

@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QString>
+#include <QTime>
+
+// The seams between the logic and the platform. The window layer and the
+// media layer give real implementations; tests give scripted ones.
+
+enum class MessageButtons { Ok, YesNo };
+// The answer values of the platform's message box.
+enum class MessageAnswer { Ok = 1, Yes = 6, No = 7 };
+
+class MessagePort {
+public:
+    virtual ~MessagePort() = default;
+    // Modal: returns when the user has answered. Lines are separated by CR.
+    virtual MessageAnswer show(const QString& text, MessageButtons buttons) = 0;
+};
+
+class Clock {
+public:
+    virtual ~Clock() = default;
+    virtual QTime wallTime() const = 0;
+    // Seconds from an arbitrary origin that never runs backwards.
+    virtual double monotonicSeconds() const = 0;
+};
+
+class RandomSource {
+public:
+    virtual ~RandomSource() = default;
+    virtual void seedFromClock() = 0;
+    // Uniform in [0, 1).
+    virtual double next() = 0;
+};
+
+class BeepPort {
+public:
+    virtual ~BeepPort() = default;
+    virtual void beep() = 0;
+};

@@ -1,0 +1,7 @@
+#include "core/SystemPorts.h"
+
+#include <QDateTime>
+
+void UniformRandom::seedFromClock() {
+    engine_.seed(static_cast<std::mt19937::result_type>(QDateTime::currentMSecsSinceEpoch()));
+}

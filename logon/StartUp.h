@@ -1,0 +1,17 @@
+#pragma once
+
+#include "core/Window.h"
+
+// The first window of every run: the product title, the version and the
+// producer line.
+class StartUp final : public Window {
+public:
+    explicit StartUp(MkMain& mk);
+
+    Control Title;
+    Control Subtitle;
+    Control Version;
+    Control ProducedBy;
+    Control Producer;
+    Control Timer1;
+};

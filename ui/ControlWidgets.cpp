@@ -1,0 +1,193 @@
+#include "ui/ControlWidgets.h"
+
+#include "ui/Geometry.h"
+#include "ui/KeyCodes.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QListWidget>
+#include <QPainter>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTabBar>
+
+QVariant LineBox::inputMethodQuery(Qt::InputMethodQuery query) const {
+    // Disabling the attribute alone does not keep every input method out.
+    if (query == Qt::ImEnabled && imeMode == ImeMode::Off) return false;
+    return QLineEdit::inputMethodQuery(query);
+}
+
+void LineBox::keyPressEvent(QKeyEvent* event) {
+    if (onKeyDown) onKeyDown(keycodes::keyCode(*event), keycodes::shiftState(*event));
+    const int code = keycodes::keyAscii(*event);
+    if (code == 0 || !onKeyPress) return QLineEdit::keyPressEvent(event);
+    const int typed = onKeyPress(code);
+    if (typed == 0) return;
+    if (typed != code) return insert(QString(QChar(typed)));
+    QLineEdit::keyPressEvent(event);
+}
+
+void LineBox::keyReleaseEvent(QKeyEvent* event) {
+    // Only the real release of a key counts, not those of auto-repeat.
+    if (event->isAutoRepeat()) return;
+    if (onKeyUp) onKeyUp(keycodes::keyCode(*event), keycodes::shiftState(*event));
+    QLineEdit::keyReleaseEvent(event);
+}
+
+void ShapeWidget::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(border.isValid() ? QPen(border) : QPen(Qt::NoPen));
+    p.setBrush(fill.isValid() ? QBrush(fill) : QBrush(Qt::NoBrush));
+    const QRectF r = QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5);
+    switch (shape) {
+    case ShapeKind::Oval: p.drawEllipse(r); break;
+    case ShapeKind::RoundedRectangle: p.drawRoundedRect(r, 6, 6); break;
+    case ShapeKind::Rectangle: p.drawRect(r); break;
+    }
+}
+
+namespace controlwidgets {
+
+QWidget* create(const Control& c, QWidget* parent) {
+    QWidget* w = nullptr;
+    switch (c.kind) {
+    case ControlKind::Label: w = new QLabel(parent); break;
+    case ControlKind::TextBox: w = new LineBox(parent); break;
+    case ControlKind::Button: w = new QPushButton(parent); break;
+    case ControlKind::OptionButton: w = new QRadioButton(parent); break;
+    case ControlKind::CheckBox: w = new QCheckBox(parent); break;
+    case ControlKind::ListBox: w = new QListWidget(parent); break;
+    case ControlKind::ComboBox: w = new QComboBox(parent); break;
+    case ControlKind::Frame: w = new QGroupBox(parent); break;
+    case ControlKind::Shape: w = new ShapeWidget(parent); break;
+    case ControlKind::ProgressBar: {
+        auto* bar = new QProgressBar(parent);
+        bar->setTextVisible(false);
+        w = bar;
+        break;
+    }
+    case ControlKind::TabStrip: w = new QTabBar(parent); break;
+    case ControlKind::Timer: return nullptr;
+    }
+    w->setObjectName(c.objectName());
+    return w;
+}
+
+namespace {
+
+void applyLook(const Control& c, QWidget* w) {
+    w->setGeometry(geometry::px(c.geometry));
+    w->setVisible(c.visible);
+    w->setEnabled(c.enabled);
+    w->setAccessibleName(c.accessibleName.isEmpty() ? c.caption : c.accessibleName);
+    QFont font = w->font();
+    if (!c.fontName.isEmpty()) font.setFamily(c.fontName);
+    font.setPixelSize(geometry::fontPixels(c.fontSize));
+    font.setBold(c.bold);
+    w->setFont(font);
+
+    QPalette pal = w->palette();
+    const bool custom = c.backColor != colors::kDefault && c.backColor != colors::kButtonFace;
+    if (custom && !c.transparent) {
+        const QColor back = geometry::color(c.backColor);
+        for (auto role : {QPalette::Window, QPalette::Base, QPalette::Button})
+            pal.setColor(role, back);
+    }
+    if (c.foreColor != colors::kDefault) {
+        const QColor fore = geometry::color(c.foreColor);
+        for (auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+            pal.setColor(role, fore);
+    }
+    w->setPalette(pal);
+}
+
+Qt::Alignment alignmentOf(const Control& c) {
+    switch (c.alignment) {
+    case Alignment::Right: return Qt::AlignRight | Qt::AlignTop;
+    case Alignment::Center: return Qt::AlignHCenter | Qt::AlignTop;
+    case Alignment::Left: break;
+    }
+    return Qt::AlignLeft | Qt::AlignTop;
+}
+
+void applyItems(const Control& c, QWidget* w) {
+    if (auto* list = qobject_cast<QListWidget*>(w)) {
+        QStringList shown;
+        for (int i = 0; i < list->count(); ++i)
+            shown << list->item(i)->text();
+        if (shown != c.items) {
+            list->clear();
+            list->addItems(c.items);
+        }
+        if (list->currentRow() != c.listIndex) list->setCurrentRow(c.listIndex);
+    } else if (auto* combo = qobject_cast<QComboBox*>(w)) {
+        QStringList shown;
+        for (int i = 0; i < combo->count(); ++i)
+            shown << combo->itemText(i);
+        if (shown != c.items) {
+            combo->clear();
+            combo->addItems(c.items);
+        }
+        if (combo->currentIndex() != c.listIndex) combo->setCurrentIndex(c.listIndex);
+    } else if (auto* tabs = qobject_cast<QTabBar*>(w)) {
+        while (tabs->count() > c.items.size())
+            tabs->removeTab(tabs->count() - 1);
+        for (int i = 0; i < c.items.size(); ++i) {
+            if (i >= tabs->count()) tabs->addTab(c.items[i]);
+            tabs->setTabText(i, c.items[i]);
+        }
+        if (c.listIndex >= 0 && tabs->currentIndex() != c.listIndex)
+            tabs->setCurrentIndex(c.listIndex);
+    }
+}
+
+void applyContent(const Control& c, QWidget* w) {
+    if (auto* label = qobject_cast<QLabel*>(w)) {
+        label->setText(QString(c.caption).replace(u'\r', u'\n'));
+        label->setAlignment(alignmentOf(c));
+        label->setWordWrap(c.wordWrap);
+        label->setAutoFillBackground(!c.transparent && c.backColor != colors::kDefault);
+    } else if (auto* box = qobject_cast<LineBox*>(w)) {
+        if (box->text() != c.caption) box->setText(c.caption);
+        box->setEchoMode(c.password ? QLineEdit::Password : QLineEdit::Normal);
+        box->setAlignment(alignmentOf(c) & Qt::AlignHorizontal_Mask);
+        box->imeMode = c.imeMode;
+        box->setAttribute(Qt::WA_InputMethodEnabled, c.imeMode != ImeMode::Off);
+    } else if (auto* radio = qobject_cast<QRadioButton*>(w)) {
+        radio->setText(c.caption);
+        radio->setChecked(c.value != 0);
+    } else if (auto* check = qobject_cast<QCheckBox*>(w)) {
+        check->setText(c.caption);
+        check->setChecked(c.value != 0);
+    } else if (auto* button = qobject_cast<QPushButton*>(w)) {
+        button->setText(c.caption);
+    } else if (auto* group = qobject_cast<QGroupBox*>(w)) {
+        group->setTitle(c.caption);
+    } else if (auto* bar = qobject_cast<QProgressBar*>(w)) {
+        bar->setRange(c.min, c.max);
+        bar->setValue(c.value);
+    } else if (auto* shape = qobject_cast<ShapeWidget*>(w)) {
+        shape->shape = c.shape;
+        shape->fill = c.transparent || c.backColor == colors::kDefault
+                          ? QColor()
+                          : geometry::color(c.backColor);
+        shape->border =
+            c.foreColor == colors::kDefault ? QColor(Qt::black) : geometry::color(c.foreColor);
+        shape->update();
+    }
+    applyItems(c, w);
+}
+
+} // namespace
+
+void apply(const Control& c, QWidget* w) {
+    applyLook(c, w);
+    applyContent(c, w);
+}
+
+} // namespace controlwidgets

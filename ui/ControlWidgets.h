@@ -1,0 +1,51 @@
+#pragma once
+
+#include "core/Control.h"
+
+#include <QLineEdit>
+#include <QWidget>
+
+#include <functional>
+
+class QKeyEvent;
+
+// The text box: hands key presses and releases to the window's handlers
+// before the box itself sees them.
+class LineBox final : public QLineEdit {
+    Q_OBJECT
+public:
+    explicit LineBox(QWidget* parent) : QLineEdit(parent) {}
+
+    // Returns the character code to type, 0 to swallow the key.
+    std::function<int(int keyAscii)> onKeyPress;
+    std::function<void(int keyCode, int shift)> onKeyDown;
+    std::function<void(int keyCode, int shift)> onKeyUp;
+    ImeMode imeMode = ImeMode::NoControl;
+
+    QVariant inputMethodQuery(Qt::InputMethodQuery query) const override;
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
+};
+
+// A filled rectangle or oval, as the design's shapes.
+class ShapeWidget final : public QWidget {
+    Q_OBJECT
+public:
+    explicit ShapeWidget(QWidget* parent) : QWidget(parent) {}
+    ShapeKind shape = ShapeKind::Rectangle;
+    QColor fill;
+    QColor border;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+};
+
+// Builds the widget for a control and brings it in line with the control.
+namespace controlwidgets {
+
+QWidget* create(const Control& c, QWidget* parent);
+void apply(const Control& c, QWidget* widget);
+
+} // namespace controlwidgets

@@ -1,0 +1,163 @@
+#include "ui/FormView.h"
+
+#include "core/Window.h"
+#include "core/WindowRegistry.h"
+#include "ui/ControlWidgets.h"
+#include "ui/Geometry.h"
+
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTabBar>
+#include <QTimer>
+
+FormView::FormView(Window& window, WindowRegistry& registry)
+    : QWidget(nullptr), window_(&window), registry_(registry) {
+    setObjectName(window.name());
+    setAttribute(Qt::WA_DeleteOnClose, false);
+    build();
+    sync();
+}
+
+void FormView::build() {
+    // Frames first, so that controls placed inside them find their parent.
+    for (Control* c : window_->controls()) {
+        QWidget* parent = this;
+        if (!c->container.isEmpty())
+            if (QWidget* frame = widgetFor(c->container)) parent = frame;
+        QWidget* w = controlwidgets::create(*c, parent);
+        QTimer* timer = w ? nullptr : new QTimer(this);
+        if (timer) timer->setObjectName(c->objectName());
+        bound_.push_back({c, w, timer, std::nullopt});
+    }
+    for (Bound& b : bound_)
+        connectEvents(b);
+}
+
+QWidget* FormView::widgetFor(const QString& objectName) const {
+    for (const Bound& b : bound_)
+        if (b.widget && b.control->objectName() == objectName) return b.widget;
+    return nullptr;
+}
+
+void FormView::fire(const std::function<void(Window&)>& handler) {
+    if (syncing_ || !window_) return;
+    registry_.dispatch([&] {
+        if (window_) handler(*window_);
+    });
+}
+
+void FormView::connectEvents(Bound& b) {
+    Control* c = b.control;
+    if (b.timer) {
+        connect(b.timer, &QTimer::timeout, this, [this, c] { fire([c](Window& w) { w.Timer(*c); }); });
+        return;
+    }
+    const auto click = [this, c] { fire([c](Window& w) { w.Click(*c); }); };
+    if (auto* button = qobject_cast<QPushButton*>(b.widget)) {
+        connect(button, &QPushButton::clicked, this, click);
+    } else if (auto* radio = qobject_cast<QRadioButton*>(b.widget)) {
+        connect(radio, &QRadioButton::clicked, this, [c, click] { c->value = 1; click(); });
+    } else if (auto* check = qobject_cast<QCheckBox*>(b.widget)) {
+        connect(check, &QCheckBox::clicked, this, [c, click](bool on) { c->value = on; click(); });
+    } else if (auto* list = qobject_cast<QListWidget*>(b.widget)) {
+        connect(list, &QListWidget::currentRowChanged, this, [this, c, click](int row) {
+            if (syncing_) return;
+            c->listIndex = row;
+            click();
+        });
+        connect(list, &QListWidget::itemDoubleClicked, this,
+                [this, c] { fire([c](Window& w) { w.DblClick(*c); }); });
+    } else if (auto* combo = qobject_cast<QComboBox*>(b.widget)) {
+        connect(combo, &QComboBox::activated, this, [c, click](int index) {
+            c->listIndex = index;
+            click();
+        });
+    } else if (auto* tabs = qobject_cast<QTabBar*>(b.widget)) {
+        connect(tabs, &QTabBar::currentChanged, this, [this, c, click](int index) {
+            if (syncing_) return;
+            c->listIndex = index;
+            click();
+        });
+    } else if (qobject_cast<LineBox*>(b.widget)) {
+        connectTextBox(b);
+    }
+}
+
+void FormView::connectTextBox(Bound& b) {
+    Control* c = b.control;
+    auto* box = static_cast<LineBox*>(b.widget);
+    box->onKeyDown = [this, c](int code, int shift) {
+        fire([&](Window& w) { w.KeyDown(*c, code, shift); });
+    };
+    box->onKeyPress = [this, c](int ascii) {
+        if (!window_) return 0;
+        fire([&](Window& w) { w.KeyPress(*c, ascii); });
+        return window_ ? ascii : 0;
+    };
+    box->onKeyUp = [this, c](int code, int shift) {
+        fire([&](Window& w) { w.KeyUp(*c, code, shift); });
+    };
+    // Typing writes the text back into the control before Change runs.
+    connect(box, &QLineEdit::textEdited, this, [this, c](const QString& text) {
+        c->caption = text;
+        fire([c](Window& w) { w.Change(*c); });
+    });
+}
+
+void FormView::syncTimer(Bound& b) {
+    const bool run = b.control->enabled && b.control->interval > 0;
+    if (!run) {
+        b.timer->stop();
+    } else if (!b.timer->isActive() || b.timer->interval() != b.control->interval) {
+        b.timer->start(b.control->interval);
+    }
+}
+
+void FormView::sync() {
+    if (!window_) return;
+    syncing_ = true;
+    setWindowTitle(window_->caption);
+    const QRect r = geometry::px(window_->geometry);
+    if (window_->fixedSize)
+        setFixedSize(r.size());
+    else
+        resize(r.size());
+    if (window_->backColor != colors::kDefault) {
+        QPalette pal = palette();
+        pal.setColor(QPalette::Window, geometry::color(window_->backColor));
+        setPalette(pal);
+        setAutoFillBackground(true);
+    }
+    for (Bound& b : bound_) {
+        if (b.timer) {
+            syncTimer(b);
+        } else if (b.shown != *b.control) {
+            controlwidgets::apply(*b.control, b.widget);
+            b.shown = *b.control;
+        }
+    }
+    syncing_ = false;
+    if (const QString focus = window_->takeFocusRequest(); !focus.isEmpty())
+        if (QWidget* w = widgetFor(focus)) w->setFocus();
+}
+
+void FormView::closeEvent(QCloseEvent* event) {
+    // Closing a window unloads it; the registry decides when the view goes.
+    event->ignore();
+    if (!window_) return;
+    const QString name = window_->name();
+    registry_.dispatch([&] {
+        registry_.Unload(name);
+        if (registry_.loadedNames().empty()) registry_.End(0);
+    });
+}
+
+void FormView::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::ActivationChange && isActiveWindow() && window_)
+        registry_.Activate(window_->name());
+    QWidget::changeEvent(event);
+}

@@ -1,0 +1,21 @@
+#include "ui/QtMessagePort.h"
+
+#include <QApplication>
+#include <QMessageBox>
+#include <QPushButton>
+
+MessageAnswer QtMessagePort::show(const QString& text, MessageButtons buttons) {
+    if (beforeShow_) beforeShow_();
+    QMessageBox box(QMessageBox::NoIcon, kTitle, QString(text).replace(u'\r', u'\n'));
+    box.setObjectName(QStringLiteral("MessageBox"));
+    if (buttons == MessageButtons::Ok) {
+        box.setStandardButtons(QMessageBox::Ok);
+        box.exec();
+        return MessageAnswer::Ok;
+    }
+    box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+    box.setDefaultButton(QMessageBox::Yes);
+    return box.exec() == QMessageBox::Yes ? MessageAnswer::Yes : MessageAnswer::No;
+}
+
+void QtBeep::beep() { QApplication::beep(); }
