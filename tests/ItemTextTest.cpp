@@ -1,0 +1,82 @@
+#include "core/Cp932.h"
+#include "core/ItemText.h"
+
+#include <QBuffer>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+QStringList allItems(const QString& text) {
+    ItemReader r(text);
+    QStringList items;
+    while (auto item = r.next())
+        items << *item;
+    return items;
+}
+
+} // namespace
+
+TEST(ItemReader, SplitsAtCommasAndLineEndsAndSkipsLeadingBlanks) {
+    EXPECT_EQ(allItems(u"a,b\r\nc\nd\re"_qs), (QStringList{"a", "b", "c", "d", "e"}));
+    EXPECT_EQ(allItems(u"  a,\t b  ,c"_qs), (QStringList{"a", "b", "c"}));
+}
+
+TEST(ItemReader, QuotedItemsKeepCommasAndLoseTheirQuotes) {
+    EXPECT_EQ(allItems(u"\"x, y\",\"\",z\r\n"_qs), (QStringList{"x, y", "", "z"}));
+    // Text after the closing quote up to the delimiter is dropped.
+    EXPECT_EQ(allItems(u"\"a\"junk,b"_qs), (QStringList{"a", "b"}));
+    // A quote that never closes runs to the end.
+    EXPECT_EQ(allItems(u"\"open, end"_qs), (QStringList{"open, end"}));
+}
+
+TEST(ItemReader, BlankLinesAreEmptyItemsAndAFinalLineEndAddsNone) {
+    EXPECT_EQ(allItems(u"a\r\n\r\nb\r\n"_qs), (QStringList{"a", "", "b"}));
+    EXPECT_EQ(allItems(u"a,\r\n"_qs), (QStringList{"a", ""}));
+    ItemReader r(u"x\r\n \r\n\r\n"_qs);
+    r.next();
+    EXPECT_TRUE(r.onlyBlankLinesLeft());
+}
+
+TEST(ItemReader, RecordSpreadOverLinesReadsLikeOneLine) {
+    EXPECT_EQ(allItems(u"\"t\",\"f\"\r\n\"2\",1\r\n1.5\r\n"_qs),
+              allItems(u"\"t\",\"f\",\"2\",1,1.5\r\n"_qs));
+}
+
+TEST(ItemReader, RawLinesFollowItems) {
+    ItemReader r(u"2,\"a\"\r\nline, with \"quotes\"\r\n\r\nlast"_qs);
+    EXPECT_EQ(r.next(), u"2"_qs);
+    EXPECT_EQ(r.next(), u"a"_qs);
+    EXPECT_EQ(r.nextLine(), u"line, with \"quotes\""_qs);
+    EXPECT_EQ(r.nextLine(), QString());
+    EXPECT_EQ(r.nextLine(), u"last"_qs);
+    EXPECT_FALSE(r.nextLine());
+}
+
+TEST(ItemReader, NumbersFitTheirFields) {
+    EXPECT_EQ(toInt16(u" 32767 "_qs), 32767);
+    EXPECT_FALSE(toInt16(u"32768"_qs));
+    EXPECT_FALSE(toInt16(u""_qs));
+    EXPECT_EQ(toByte(u"255"_qs), 255);
+    EXPECT_FALSE(toByte(u"256"_qs));
+    EXPECT_FALSE(toByte(u"-1"_qs));
+    EXPECT_EQ(toSingle(u"2.2"_qs), 2.2f);
+    EXPECT_FALSE(toSingle(u"abc"_qs));
+    EXPECT_FALSE(toSingle(u"nan"_qs));
+}
+
+TEST(ItemWriter, WritesQuotedStringsBareNumbersAndCrLf) {
+    ItemWriter w;
+    w.text(u"日本語"_qs).number(qint64{3}).number(2.2f).endRecord().text(u"x"_qs).endRecord();
+    EXPECT_EQ(w.toString(), u"\"日本語\",3,2.2\r\n\"x\"\r\n"_qs);
+    EXPECT_EQ(w.toCp932(), QByteArray("\"\x93\xfa\x96\x7b\x8c\xea\",3,2.2\r\n\"x\"\r\n"));
+}
+
+TEST(ItemText, ReadsCp932Files) {
+    QByteArray bytes = cp932::encode(u"\"ひらがな\",～\r\n"_qs);
+    QBuffer buffer(&bytes);
+    auto reader = openItemText(buffer);
+    ASSERT_TRUE(reader.ok());
+    EXPECT_EQ(reader.value().next(), u"ひらがな"_qs);
+    EXPECT_EQ(reader.value().next(), u"～"_qs);
+}

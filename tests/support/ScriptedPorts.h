@@ -1,0 +1,56 @@
+#pragma once
+
+#include "core/MkMain.h"
+#include "core/Ports.h"
+
+#include <QStringList>
+
+#include <deque>
+#include <memory>
+
+// Message boxes answered from a queue; every shown text is kept in order.
+class ScriptedMessages final : public MessagePort {
+public:
+    MessageAnswer show(const QString& text, MessageButtons buttons) override;
+    void answer(MessageAnswer a) { answers_.push_back(a); }
+
+    QStringList shown;
+    std::vector<MessageButtons> buttons;
+
+private:
+    std::deque<MessageAnswer> answers_;
+};
+
+class FakeClock final : public Clock {
+public:
+    QTime wallTime() const override { return wall; }
+    double monotonicSeconds() const override { return seconds; }
+    QTime wall{9, 0, 0};
+    double seconds = 0.0;
+};
+
+class FakeRandom final : public RandomSource {
+public:
+    void seedFromClock() override { ++seeds; }
+    // Cycles through values; 0.0 when none are given.
+    double next() override;
+    std::vector<double> values;
+    size_t at = 0;
+    int seeds = 0;
+};
+
+class CountingBeep final : public BeepPort {
+public:
+    void beep() override { ++count; }
+    int count = 0;
+};
+
+// A shared state wired to scripted ports, for a program folder of the test's choice.
+struct TestProgram {
+    explicit TestProgram(const QString& programFolder = QString());
+    ScriptedMessages messages;
+    FakeClock clock;
+    FakeRandom random;
+    CountingBeep beep;
+    MkMain mk;
+};
