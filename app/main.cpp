@@ -3,6 +3,7 @@
 #include "core/SystemPorts.h"
 #include "logon/StartUp.h"
 #include "ui/QtMessagePort.h"
+#include "ui/TerminationWatch.h"
 #include "ui/WindowHost.h"
 
 #include <QApplication>
@@ -44,6 +45,7 @@ int main(int argc, char* argv[]) {
     registerWindows(mk.windows);
     WindowHost windowHost(mk.windows);
     host = &windowHost;
+    TerminationWatch termination([&mk] { mk.windows.dispatch([&mk] { mk.windows.End(0); }); });
 
     Main(mk);
     if (mk.windows.ended()) return mk.windows.exitStatus();

@@ -1,0 +1,10 @@
+# The window layer, driven through real widgets on the offscreen platform.
+add_executable(mk_window_layer_tests WindowLayerTest.cpp)
+target_link_libraries(mk_window_layer_tests PRIVATE mk_test_support mk_ui Qt6::Test)
+add_test(NAME WindowLayer COMMAND mk_window_layer_tests)
+set_tests_properties(WindowLayer PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen")
+
+# The real program, launched as a user would start it.
+add_test(NAME ProgramSmoke
+    COMMAND bash ${CMAKE_CURRENT_SOURCE_DIR}/smoke/launch.sh $<TARGET_FILE:marokey>)
+set_tests_properties(ProgramSmoke PROPERTIES TIMEOUT 120)
