@@ -1,17 +1,19 @@
-#include "core/Cp932.h"
 #include "core/LessonPack.h"
+
+#include "core/Cp932.h"
 #include "support/ProgramFolder.h"
 #include "support/ScriptedPorts.h"
 
 #include <QBuffer>
-
 #include <gtest/gtest.h>
 
 namespace {
 
 const QString kDone = u"Lesson生成処理が完了しました。\rMarokeyをご利用いただけます。"_qs;
 
-QByteArray pack(const std::vector<PackedFile>& files) { return writeLessonPack(files); }
+QByteArray pack(const std::vector<PackedFile>& files) {
+    return writeLessonPack(files);
+}
 
 struct PackFolder : ProgramFolder {
     QString lessonsPath() const { return lessons(); }
@@ -46,7 +48,8 @@ TEST(LessonPack, MarkerAtTheVersionTouchesNothing) {
 }
 
 TEST(LessonPack, OtherOrMissingMarkerUnpacksEverythingAndRewritesIt) {
-    for (const char* marker : std::initializer_list<const char*>{"2.1\r\n", "2.2,2.1\r\n", nullptr}) {
+    for (const char* marker :
+         std::initializer_list<const char*>{"2.1\r\n", "2.2,2.1\r\n", nullptr}) {
         PackFolder f;
         if (marker) f.write(u"MKLesson/MKOK"_qs, marker);
         f.write(u"MKLesson/Lesson"_qs,

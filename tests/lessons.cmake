@@ -1,0 +1,8 @@
+mk_gtest(mk_lesson_tests
+    SOURCES DeliveredLessonsTest.cpp LessonPackToolTest.cpp
+    LINKS mk_core)
+target_compile_definitions(mk_lesson_tests PRIVATE
+    MK_LESSON_SOURCES="${CMAKE_SOURCE_DIR}/data/lessons"
+    MK_LESSON_TOOL="$<TARGET_FILE:mk_lessonpack>")
+# The tests read the lesson folder the build delivers.
+add_dependencies(mk_lesson_tests mk_lessons)
