@@ -7,7 +7,12 @@ set -euo pipefail
 program=$1
 source_folder=$(dirname "$program")
 work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
+started=()
+cleanup() {
+    for p in "${started[@]}"; do kill -KILL "$p" 2>/dev/null || true; done
+    rm -rf "$work"
+}
+trap cleanup EXIT
 
 fail() { echo "FAIL: $*" >&2; exit 1; }
 
@@ -43,6 +48,7 @@ offscreen_start() {
     printf '2.2\r\n' >"$work/app/MKLesson/MKOK"
     QT_QPA_PLATFORM=offscreen "$work/app/marokey" &
     local pid=$!
+    started+=("$pid")
     sleep 2
     kill -0 "$pid" 2>/dev/null || fail "the program did not stay up offscreen"
     kill -TERM "$pid"
@@ -55,6 +61,7 @@ first_start() {
     fresh_folder
     "$work/app/marokey" &
     local pid=$!
+    started+=("$pid")
     local box
     box=$(wait_window) || fail "no unpack message appeared"
     [[ -f "$work/app/MKLesson/MKOK" ]] || fail "no marker after unpacking"
@@ -73,6 +80,7 @@ damaged_start() {
     printf '"only one"' >"$work/app/MKData/Path.dat"
     "$work/app/marokey" &
     local pid=$!
+    started+=("$pid")
     local box
     box=$(wait_window) || fail "no message for a damaged Path.dat"
     press "$box" Return
@@ -91,5 +99,7 @@ if [[ -z "${MK_SMOKE_ON_DISPLAY:-}" ]]; then
     offscreen_start
     MK_SMOKE_ON_DISPLAY=1 exec xvfb-run -a -s "-screen 0 1280x1024x24" bash "$0" "$@"
 fi
+# The display runs must use the display, whatever the test environment says.
+unset QT_QPA_PLATFORM
 first_start
 damaged_start
