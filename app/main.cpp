@@ -1,6 +1,7 @@
 #include "core/Main.h"
 #include "core/MkMain.h"
 #include "core/SystemPorts.h"
+#include "engine/Marokey.h"
 #include "logon/StartUp.h"
 #include "ui/QtMessagePort.h"
 #include "ui/TerminationWatch.h"
@@ -16,6 +17,7 @@ namespace {
 
 void registerWindows(WindowRegistry& windows) {
     windows.add(QStringLiteral("StartUp"), [](MkMain& mk) { return std::make_unique<StartUp>(mk); });
+    windows.add(QStringLiteral("Marokey"), [](MkMain& mk) { return std::make_unique<Marokey>(mk); });
 }
 
 void setLook(QApplication& app) {

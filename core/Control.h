@@ -59,6 +59,7 @@ struct Control {
     quint32 backColor = colors::kDefault;
     quint32 foreColor = colors::kDefault;
     bool transparent = false;
+    bool border = false; // a thin frame around a label
     QString fontName;
     double fontSize = 9.0;
     bool bold = false;

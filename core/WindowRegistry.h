@@ -49,6 +49,8 @@ public:
     void Activate(const QString& name);
 
     Window* find(const QString& name) const;
+    // True when a window of that name can be loaded.
+    bool knows(const QString& name) const { return factories_.count(name) > 0; }
     template <class W> W* get(const QString& name) const {
         return dynamic_cast<W*>(find(name));
     }

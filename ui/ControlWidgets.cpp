@@ -148,12 +148,15 @@ void applyItems(const Control& c, QWidget* w) {
 
 void applyContent(const Control& c, QWidget* w) {
     if (auto* label = qobject_cast<QLabel*>(w)) {
-        label->setText(QString(c.caption).replace(u'\r', u'\n'));
+        label->setText(QString(c.caption).replace(u"\r\n"_qs, u"\n"_qs).replace(u'\r', u'\n'));
+        label->setFrameShape(c.border ? QFrame::Box : QFrame::NoFrame);
         label->setAlignment(alignmentOf(c));
         label->setWordWrap(c.wordWrap);
         label->setAutoFillBackground(!c.transparent && c.backColor != colors::kDefault);
     } else if (auto* box = qobject_cast<LineBox*>(w)) {
-        if (box->text() != c.caption) box->setText(c.caption);
+        // A one-line box shows a line break as a blank.
+        const QString shown = QString(c.caption).replace(u'\r', u' ');
+        if (box->text() != shown) box->setText(shown);
         box->setEchoMode(c.password ? QLineEdit::Password : QLineEdit::Normal);
         box->setAlignment(alignmentOf(c) & Qt::AlignHorizontal_Mask);
         box->imeMode = c.imeMode;

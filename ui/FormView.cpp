@@ -142,7 +142,18 @@ void FormView::sync() {
     }
     syncing_ = false;
     if (const QString focus = window_->takeFocusRequest(); !focus.isEmpty())
-        if (QWidget* w = widgetFor(focus)) w->setFocus();
+        pendingFocus_ = focus;
+    if (isVisible() && !pendingFocus_.isEmpty()) {
+        if (QWidget* w = widgetFor(pendingFocus_)) w->setFocus();
+        pendingFocus_.clear();
+    }
+}
+
+void FormView::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    if (pendingFocus_.isEmpty()) return;
+    if (QWidget* w = widgetFor(pendingFocus_)) w->setFocus();
+    pendingFocus_.clear();
 }
 
 void FormView::closeEvent(QCloseEvent* event) {

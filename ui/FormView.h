@@ -27,6 +27,7 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
     void changeEvent(QEvent* event) override;
 
 private:
@@ -46,4 +47,5 @@ private:
     WindowRegistry& registry_;
     std::vector<Bound> bound_;
     bool syncing_ = false;
+    QString pendingFocus_; // a focus request made while the window was hidden
 };

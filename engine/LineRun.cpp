@@ -1,0 +1,88 @@
+// Line runs: whole lines typed through the input method and judged on Enter;
+// question lessons add three chances per question.
+#include "core/MkMain.h"
+#include "engine/LessonWindow.h"
+
+namespace {
+
+const QString kWrong[3] = {
+    QStringLiteral("ざんねん！ちがうよ！\rまちがい１回目\rつぎはがんばって！"),
+    QStringLiteral("あ～！またまちがい！\rまちがい２回目\rあと１回しかまちがえられないよ！"),
+    QStringLiteral("わ～っ！ピンチだよ！\rまちがい３回目\rもうまちがえられないよ！"),
+};
+
+} // namespace
+
+void LessonWindow::StartLineRun() {
+    ClearKeyGuide();
+    readyPrompt(AZ[28], F[7], &AZ[59], &F[8]);
+    ShowTitleAndProgress();
+    StartTime = mk.ports.clock.monotonicSeconds();
+    CurrentLine = 1;
+    L.caption = lessonLine(1);
+    T.geometry = lineInputGeometry();
+    if (hasMockLayout() && isMockLesson()) {
+        for (Control* c : {&L, &H, &T}) {
+            c->fontSize = 14;
+            c->geometry.height = 945;
+        }
+        L.geometry.top = 3020;
+        H.geometry.top = 3960;
+        T.geometry.top = 3960;
+    }
+    T.imeMode = lessonKind() == 2 ? ImeMode::Hiragana : ImeMode::On;
+    if (lessonKind() == 5 && mk.LessonFile[mk.CurrentLesson].left(3) == u"英単語")
+        T.imeMode = ImeMode::Off;
+    T.caption.clear();
+    H.caption.clear();
+    Phase = Typing;
+    ClearInputOnTick = 1;
+    N_L.caption = QString::number(LineCount - CurrentLine);
+    MissesOnQuestion = 0;
+    ClearInputOnKeyUp = 0;
+}
+
+void LessonWindow::LineKeyPress(int keyAscii) {
+    LastKeyAscii = static_cast<qint16>(keyAscii);
+    if (keyAscii == 13 && Phase == Ready) return StartLineRun();
+    const bool question = lessonKind() == 5;
+    ExpectedLine = CurrentLine > LineCount ? QString()
+                   : question             ? AnswerLines.value(CurrentLine - 1)
+                                          : lessonLine(CurrentLine);
+    if (keyAscii != 13 || Phase != Typing) return;
+    StripLineBreaks();
+    if (T.caption == ExpectedLine) {
+        ++CurrentLine;
+        Phase = LineDone;
+    } else if (!question) {
+        TEN_UpDate();
+    } else if (MissesOnQuestion < 3) {
+        mk.ShowMessageText(kWrong[MissesOnQuestion]);
+        TEN_UpDate();
+        ClearInputOnKeyUp = 1;
+        ++MissesOnQuestion;
+    } else {
+        mk.ShowMessageText(QStringLiteral("こたえは・・・\r\r") + ExpectedLine +
+                           QStringLiteral("\r\rでした。。。\r\rつぎにいくよ！"));
+        TEN_UpDate();
+        ClearInputOnKeyUp = 1;
+        T.caption.clear();
+        ++CurrentLine;
+        Phase = LineDone;
+    }
+    if (CurrentLine > LineCount) Phase = LastLineDone;
+}
+
+void LessonWindow::NextLine() {
+    L.caption = lessonLine(CurrentLine);
+    T.caption.clear();
+    N_L.caption = QString::number(LineCount - CurrentLine);
+    Phase = Typing;
+    MissesOnQuestion = 0;
+}
+
+void LessonWindow::FinishLineRun() {
+    stopClock();
+    ShowResults();
+    afterResults();
+}

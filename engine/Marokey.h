@@ -1,0 +1,30 @@
+#pragma once
+
+#include "engine/LessonWindow.h"
+
+// The large lesson window, laid out for a 1024 x 768 screen, with the results
+// panel and the pupil's identity.
+class Marokey final : public LessonWindow {
+public:
+    explicit Marokey(MkMain& mk);
+
+    Control P;
+    Control LSIMEI, LNEN, LKUMI, LBAN;
+    Control Credit;
+    std::vector<Control> headings;
+
+    void SetTenKeyLayout() override;
+    void ShowResults() override;
+
+protected:
+    void showPupil() override;
+    void hideResultsPanel() override;
+    Twips lineInputGeometry() const override { return {720, 4080, 13935, 795}; }
+    bool hasMockLayout() const override { return true; }
+    void afterTenKeyResults() override;
+    void milestone(int reached) override;
+
+private:
+    void layOut();
+    void addHeading(const QString& caption, const Control& of, int width = 1200);
+};
