@@ -8,3 +8,10 @@ set_tests_properties(WindowLayer PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscre
 add_test(NAME ProgramSmoke
     COMMAND bash ${CMAKE_CURRENT_SOURCE_DIR}/smoke/launch.sh $<TARGET_FILE:marokey>)
 set_tests_properties(ProgramSmoke PROPERTIES TIMEOUT 120)
+
+# The lesson window on real widgets.
+add_executable(mk_lesson_view_tests LessonWindowViewTest.cpp)
+target_link_libraries(mk_lesson_view_tests PRIVATE mk_test_support mk_ui Qt6::Test)
+add_dependencies(mk_lesson_view_tests mk_delivered_data)
+add_test(NAME LessonWindowView COMMAND mk_lesson_view_tests)
+set_tests_properties(LessonWindowView PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen")
