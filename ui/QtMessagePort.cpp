@@ -3,11 +3,17 @@
 #include <QApplication>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QTimer>
 
 MessageAnswer QtMessagePort::show(const QString& text, MessageButtons buttons) {
     if (beforeShow_) beforeShow_();
     QMessageBox box(QMessageBox::NoIcon, kTitle, QString(text).replace(u'\r', u'\n'));
     box.setObjectName(QStringLiteral("MessageBox"));
+    // The box takes the keyboard at once, so Enter or Space answers it.
+    QTimer::singleShot(0, &box, [&box] {
+        box.activateWindow();
+        box.raise();
+    });
     if (buttons == MessageButtons::Ok) {
         box.setStandardButtons(QMessageBox::Ok);
         box.exec();
