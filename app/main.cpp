@@ -2,6 +2,10 @@
 #include "core/MkMain.h"
 #include "core/SystemPorts.h"
 #include "engine/Marokey.h"
+#include "logon/IDPASS.h"
+#include "logon/LogOn.h"
+#include "logon/Num_Lock.h"
+#include "logon/SetUp.h"
 #include "logon/StartUp.h"
 #include "ui/QtMessagePort.h"
 #include "ui/TerminationWatch.h"
@@ -15,9 +19,17 @@
 
 namespace {
 
+template <class W> void add(WindowRegistry& windows, const char* name) {
+    windows.add(QString::fromLatin1(name), [](MkMain& mk) { return std::make_unique<W>(mk); });
+}
+
 void registerWindows(WindowRegistry& windows) {
-    windows.add(QStringLiteral("StartUp"), [](MkMain& mk) { return std::make_unique<StartUp>(mk); });
-    windows.add(QStringLiteral("Marokey"), [](MkMain& mk) { return std::make_unique<Marokey>(mk); });
+    add<StartUp>(windows, "StartUp");
+    add<LogOn>(windows, "LogOn");
+    add<IDPASS>(windows, "IDPASS");
+    add<SetUp>(windows, "SetUp");
+    add<Num_Lock>(windows, "Num_Lock");
+    add<Marokey>(windows, "Marokey");
 }
 
 void setLook(QApplication& app) {

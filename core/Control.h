@@ -82,3 +82,31 @@ struct Control {
         return index < 0 ? name : name + u'_' + QString::number(index);
     }
 };
+
+// Controls as the windows declare them.
+inline Control makeControl(ControlKind kind, const QString& name, const QString& caption = {},
+                           Twips at = {}, double fontSize = 9.0) {
+    Control c;
+    c.kind = kind;
+    c.name = name;
+    c.caption = caption;
+    c.geometry = at;
+    c.fontSize = fontSize;
+    if (kind == ControlKind::Button) c.backColor = colors::kButtonFace;
+    return c;
+}
+inline Control makeLabel(const QString& name, const QString& caption = {}, Twips at = {},
+                         double fontSize = 9.0) {
+    return makeControl(ControlKind::Label, name, caption, at, fontSize);
+}
+inline Control makeButton(const QString& name, const QString& caption, Twips at = {},
+                          double fontSize = 9.0) {
+    return makeControl(ControlKind::Button, name, caption, at, fontSize);
+}
+// A text box named for the heading a reader hears.
+inline Control makeTextBox(const QString& name, const QString& heading, Twips at = {},
+                           double fontSize = 11.0) {
+    Control c = makeControl(ControlKind::TextBox, name, {}, at, fontSize);
+    c.accessibleName = heading;
+    return c;
+}

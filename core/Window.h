@@ -25,6 +25,7 @@ public:
     quint32 backColor = colors::kDefault;
     bool centered = true;
     bool fixedSize = true;
+    bool modal = false; // shown in front of every other window until it goes
 
     const std::vector<Control*>& controls() const { return controls_; }
     Control* control(const QString& objectName) const;
@@ -46,6 +47,8 @@ public:
     virtual void KeyPress(Control&, int& keyAscii) { (void)keyAscii; }
     virtual void KeyDown(Control&, int keyCode, int shift) { (void)keyCode, (void)shift; }
     virtual void KeyUp(Control&, int keyCode, int shift) { (void)keyCode, (void)shift; }
+    // A key released while the window itself, not one of its controls, has the keyboard.
+    virtual void Form_KeyUp(int keyCode, int shift) { (void)keyCode, (void)shift; }
 
 protected:
     void add(Control& c) { controls_.push_back(&c); }

@@ -1,6 +1,6 @@
 #include "core/WindowRegistry.h"
 
-#include <stdexcept>
+#include <QtGlobal>
 
 namespace {
 
@@ -43,8 +43,11 @@ Window* WindowRegistry::Load(const QString& name) {
     if (ended_) return nullptr;
     if (Window* w = find(name)) return w;
     const auto factory = factories_.find(name);
-    if (factory == factories_.end())
-        throw std::logic_error("no window named " + name.toStdString());
+    if (factory == factories_.end()) {
+        // A window this build does not have: nothing opens, nothing breaks.
+        qWarning("no window named %s", qPrintable(name));
+        return nullptr;
+    }
     Window* w = nullptr;
     dispatch([&] {
         auto created = factory->second(mk_);
@@ -56,10 +59,11 @@ Window* WindowRegistry::Load(const QString& name) {
     return find(name) == w ? w : nullptr; // Form_Load may have unloaded it
 }
 
-void WindowRegistry::Show(const QString& name) {
+void WindowRegistry::Show(const QString& name, bool modal) {
     dispatch([&] {
         if (!Load(name)) return;
         Entry& entry = loaded_.at(name);
+        entry.window->modal = modal;
         entry.visible = true;
         if (observer_) observer_->windowShown(*entry.window);
         Activate(name);

@@ -41,7 +41,8 @@ public:
     void setObserver(WindowObserver* observer) { observer_ = observer; }
 
     Window* Load(const QString& name);
-    void Show(const QString& name);
+    // A modal window keeps every other window from input until it goes.
+    void Show(const QString& name, bool modal = false);
     void Hide(const QString& name);
     void Unload(const QString& name);
     void End(int status = 0);

@@ -36,7 +36,6 @@ void LessonWindow::T_KeyUp(int keyCode, int) {
     }
     if (keyCode == 144) {
         mk.NumLockShown = 1;
-        if (mk.windows.knows(QStringLiteral("Num_Lock")))
-            mk.windows.Show(QStringLiteral("Num_Lock"));
+        mk.windows.Show(QStringLiteral("Num_Lock"), true);
     }
 }

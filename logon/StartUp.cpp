@@ -1,5 +1,7 @@
 #include "logon/StartUp.h"
 
+#include "core/MkMain.h"
+
 namespace {
 
 Control label(const QString& name, const QString& text, Twips at, double size) {
@@ -40,8 +42,25 @@ StartUp::StartUp(MkMain& mk)
 
     Timer1.kind = ControlKind::Timer;
     Timer1.name = QStringLiteral("Timer1");
-    Timer1.enabled = false;
 
     for (Control* c : {&Title, &Subtitle, &Version, &ProducedBy, &Producer, &Timer1})
         add(*c);
+}
+
+void StartUp::Form_Load() {
+    TimerShown = 0;
+    MusicTicks = 0;
+    Timer1.interval = 3000;
+    Timer1.enabled = true;
+    // The log-on window loads hidden now; a missing lock file ends the program here.
+    mk.windows.Load(QStringLiteral("LogOn"));
+}
+
+void StartUp::Timer(Control& c) {
+    if (&c == &Timer1) Timer1_Timer();
+}
+
+void StartUp::Timer1_Timer() {
+    if (TimerShown == 0) mk.windows.Show(QStringLiteral("LogOn"));
+    TimerShown = 1;
 }

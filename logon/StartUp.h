@@ -14,4 +14,11 @@ public:
     Control ProducedBy;
     Control Producer;
     Control Timer1;
+
+    quint8 TimerShown = 0;
+    quint8 MusicTicks = 0;
+
+    void Form_Load() override;
+    void Timer(Control& c) override;
+    void Timer1_Timer();
 };

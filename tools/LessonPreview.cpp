@@ -7,6 +7,7 @@
 #include "core/MkMain.h"
 #include "core/SystemPorts.h"
 #include "engine/Marokey.h"
+#include "logon/Num_Lock.h"
 #include "ui/QtMessagePort.h"
 #include "ui/WindowHost.h"
 
@@ -43,6 +44,7 @@ int main(int argc, char* argv[]) {
     MkMain mk(Ports{messages, clock, random, beep}, QApplication::applicationDirPath() + u'/');
     mk.windows.add(QStringLiteral("Marokey"), [](MkMain& m) { return std::make_unique<Marokey>(m); });
     mk.windows.add(QStringLiteral("Menu"), [](MkMain& m) { return std::make_unique<EndOnShow>(m); });
+    mk.windows.add(QStringLiteral("Num_Lock"), [](MkMain& m) { return std::make_unique<Num_Lock>(m); });
     WindowHost windowHost(mk.windows);
     host = &windowHost;
 

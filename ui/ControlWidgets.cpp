@@ -58,7 +58,13 @@ QWidget* create(const Control& c, QWidget* parent) {
     switch (c.kind) {
     case ControlKind::Label: w = new QLabel(parent); break;
     case ControlKind::TextBox: w = new LineBox(parent); break;
-    case ControlKind::Button: w = new QPushButton(parent); break;
+    case ControlKind::Button: {
+        // A focused button answers Enter, as the pupils expect.
+        auto* button = new QPushButton(parent);
+        button->setAutoDefault(true);
+        w = button;
+        break;
+    }
     case ControlKind::OptionButton: w = new QRadioButton(parent); break;
     case ControlKind::CheckBox: w = new QCheckBox(parent); break;
     case ControlKind::ListBox: w = new QListWidget(parent); break;
@@ -158,6 +164,7 @@ void applyContent(const Control& c, QWidget* w) {
         const QString shown = QString(c.caption).replace(u'\r', u' ');
         if (box->text() != shown) box->setText(shown);
         box->setEchoMode(c.password ? QLineEdit::Password : QLineEdit::Normal);
+        if (c.password) box->setStyleSheet(QStringLiteral("lineedit-password-character: 42;"));
         box->setAlignment(alignmentOf(c) & Qt::AlignHorizontal_Mask);
         box->imeMode = c.imeMode;
         box->setAttribute(Qt::WA_InputMethodEnabled, c.imeMode != ImeMode::Off);

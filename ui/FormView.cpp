@@ -4,9 +4,11 @@
 #include "core/WindowRegistry.h"
 #include "ui/ControlWidgets.h"
 #include "ui/Geometry.h"
+#include "ui/KeyCodes.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QKeyEvent>
 #include <QComboBox>
 #include <QListWidget>
 #include <QPushButton>
@@ -18,6 +20,7 @@ FormView::FormView(Window& window, WindowRegistry& registry)
     : QWidget(nullptr), window_(&window), registry_(registry) {
     setObjectName(window.name());
     setAttribute(Qt::WA_DeleteOnClose, false);
+    setFocusPolicy(Qt::StrongFocus); // a window without boxes still hears its keys
     build();
     sync();
 }
@@ -147,6 +150,13 @@ void FormView::sync() {
         if (QWidget* w = widgetFor(pendingFocus_)) w->setFocus();
         pendingFocus_.clear();
     }
+}
+
+void FormView::keyReleaseEvent(QKeyEvent* event) {
+    if (event->isAutoRepeat()) return;
+    const int code = keycodes::keyCode(*event);
+    const int shift = keycodes::shiftState(*event);
+    fire([&](Window& w) { w.Form_KeyUp(code, shift); });
 }
 
 void FormView::showEvent(QShowEvent* event) {

@@ -21,6 +21,7 @@ void WindowHost::windowLoaded(Window& w) { views_[&w] = new FormView(w, registry
 void WindowHost::windowShown(Window& w) {
     FormView* view = views_.at(&w);
     view->sync();
+    view->setWindowModality(w.modal ? Qt::ApplicationModal : Qt::NonModal);
     if (w.centered && !view->isVisible()) {
         const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
         view->move(screen.center() - view->rect().center());

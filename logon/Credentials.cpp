@@ -1,0 +1,81 @@
+#include "logon/Credentials.h"
+
+#include "core/Cp932.h"
+#include "core/TextField.h"
+
+#include <QFile>
+#include <QRegularExpression>
+#include <QSaveFile>
+
+namespace credentials {
+
+namespace {
+
+bool reservedOnWindows(const QString& id) {
+    static const QRegularExpression reserved(QStringLiteral("^(CON|PRN|AUX|NUL|COM[1-9]|LPT[1-9])$"),
+                                             QRegularExpression::CaseInsensitiveOption);
+    return reserved.match(id).hasMatch();
+}
+
+bool hasForbiddenCharacter(const QString& id) {
+    for (QChar c : id)
+        if (c.unicode() < 32 || QStringLiteral("<>:\"/\\|?*").contains(c)) return true;
+    return false;
+}
+
+} // namespace
+
+std::optional<QString> userIdProblem(const QString& id) {
+    const QString what = QStringLiteral("ユーザＩＤ");
+    if (id.isEmpty()) return QStringLiteral("ユーザＩＤが入力されていません");
+    if (id.contains(u' '))
+        return QStringLiteral("ユーザＩＤに半角スペースは使えません。\r入力しなおしてください。");
+    if (hasForbiddenCharacter(id) || id == u"." || id == u".." || id.endsWith(u'.') ||
+        reservedOnWindows(id))
+        return QStringLiteral("このユーザＩＤはファイル名にできません。\r"
+                              "\\ / : * ? \" < > | などの記号を使わずに入力しなおしてください。");
+    return fieldProblem(id, what, true);
+}
+
+std::optional<QString> fieldProblem(const QString& value, const QString& what, bool noSpace) {
+    if (noSpace && value.contains(u' '))
+        return what + QStringLiteral("に半角スペースは使えません。\r入力しなおしてください。");
+    if (!cp932::represents(value))
+        return what + QStringLiteral("に使えない文字が含まれています。\r入力しなおしてください。");
+    if (cp932::encode(value).size() > textfield::kWidth)
+        return what + QStringLiteral("が長すぎます。\r半角30文字（全角15文字）までで入力してください。");
+    return std::nullopt;
+}
+
+QString mismatchMessage(bool idDiffers, bool passwordDiffers) {
+    if (idDiffers && passwordDiffers)
+        return QStringLiteral("ユーザＩＤとパスワードが間違っています！");
+    if (idDiffers) return QStringLiteral("ユーザＩＤが間違っています！");
+    return QStringLiteral("パスワードが間違っています！");
+}
+
+QByteArray writeAdmin(const AdminPair& pair) {
+    return textfield::pack(pair.id) + textfield::pack(pair.password);
+}
+
+Result<AdminPair> readAdminFile(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) return Error{file.errorString()};
+    const QByteArray bytes = file.read(kAdminFileSize);
+    if (bytes.size() < kAdminFileSize) return Error{QStringLiteral("short admin file")};
+    return AdminPair{textfield::unpack(QByteArrayView(bytes).first(30)),
+                     textfield::unpack(QByteArrayView(bytes).sliced(30, 30))};
+}
+
+Status writeAdminFile(const QString& path, const AdminPair& pair) {
+    QSaveFile file(path);
+    const QByteArray bytes = writeAdmin(pair);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size()) {
+        file.cancelWriting();
+        return Error{file.errorString()};
+    }
+    if (!file.commit()) return Error{file.errorString()};
+    return Ok{};
+}
+
+} // namespace credentials
