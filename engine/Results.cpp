@@ -7,10 +7,13 @@
 namespace results {
 
 qint16 tenMinuteCount(int totalChars, float factor, float elapsedSeconds) {
-    const double count = (totalChars / double(factor)) * (600.0 / double(elapsedSeconds));
+    // The factor as written in the catalogue ("2.4"), not its nearest single
+    // (2.4000001), so that an exact multiple of characters gives an exact count.
+    const double written = QString::number(factor, 'g', 7).toDouble();
+    const double count = (totalChars / written) * (600.0 / elapsedSeconds);
     if (elapsedSeconds <= 0.0f || std::isnan(count) || count >= 32767.0) return 32767;
     if (count <= 0.0) return 0;
-    return static_cast<qint16>(std::floor(count));
+    return static_cast<qint16>(std::floor(count + 1e-9));
 }
 
 QString grade(qint16 count) {

@@ -1,0 +1,7 @@
+mk_gtest(mk_engine_tests
+    SOURCES
+        EngineResultsTest.cpp EngineLessonFilesTest.cpp EngineLessonWindowTest.cpp
+        EngineTenKeyRunTest.cpp EngineLineRunTest.cpp EngineGuidedRunTest.cpp
+    LINKS mk_engine)
+# The guided runs use the key table the build delivers.
+add_dependencies(mk_engine_tests mk_keyboard_data)

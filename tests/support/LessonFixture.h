@@ -1,0 +1,116 @@
+#pragma once
+
+#include "core/KeyTables.h"
+#include "core/MkMain.h"
+#include "engine/Marokey.h"
+#include "support/ProgramFolder.h"
+#include "support/ScriptedPorts.h"
+
+#include <functional>
+#include <gtest/gtest.h>
+
+// Message boxes answered OK; a test may look at the window while one is open.
+class WatchedMessages final : public MessagePort {
+public:
+    MessageAnswer show(const QString& text, MessageButtons buttons) override {
+        shown << text;
+        if (whileOpen) whileOpen();
+        return buttons == MessageButtons::Ok ? MessageAnswer::Ok : MessageAnswer::Yes;
+    }
+    QStringList shown;
+    std::function<void()> whileOpen;
+};
+
+// A window that only has to be shown, hidden and seen.
+class StandIn final : public Window {
+public:
+    using Window::Window;
+};
+
+// The large lesson window on lesson 0, with the delivered key table, a pupil
+// and a stand-in menu. Keys go through the registry as the window layer sends them.
+struct LessonFixture : ::testing::Test {
+    ProgramFolder folder;
+    WatchedMessages messages;
+    FakeClock clock;
+    FakeRandom random;
+    CountingBeep beep;
+    RecordingMedia media;
+    MkMain mk{Ports{messages, clock, random, beep, media}, folder.root()};
+
+    LessonFixture() {
+        mk.DefaultLessonFolder = folder.lessons();
+        const auto keys = readKeyDefine(QStringLiteral(MK_PROGRAM_DIR "/MKData/KEY_DEFINE.DAT"));
+        if (keys) {
+            mk.KeyLabelIndex = keys.value().labelIndex;
+            mk.KeyFinger = keys.value().finger;
+            mk.KeyShift = keys.value().shift;
+        } else {
+            ADD_FAILURE() << "no delivered key table";
+        }
+        mk.UserName = u"山田花子"_qs;
+        mk.Grade = 3;
+        mk.ClassNo = 2;
+        mk.PupilNo = 15;
+        mk.windows.add(u"Marokey"_qs, [](MkMain& m) { return std::make_unique<Marokey>(m); });
+        standIn(u"Menu"_qs);
+    }
+
+    // Lesson 0 from these lines, written with CR LF ends.
+    void setLesson(int kind, const QStringList& lines, const QString& title = u"練習"_qs,
+                   const QString& orderFlag = u"1"_qs, const QString& file = u"lesson.txt"_qs) {
+        folder.writeText(u"MKLesson/"_qs + file, lines.join(u"\r\n"_qs) + u"\r\n"_qs);
+        mk.LessonTitle[0] = title;
+        mk.LessonFile[0] = file;
+        mk.LessonFile2[0] = orderFlag;
+        mk.LessonKind[0] = static_cast<quint8>(kind);
+        mk.LessonFactor[0] = 1.0f;
+        mk.CurrentLesson = 0;
+    }
+    // A question lesson, its answers in "answers.txt".
+    void setQuestions(const QStringList& questions, const QStringList& answers,
+                      const QString& file = u"問題.txt"_qs) {
+        setLesson(5, questions, u"問題"_qs, u"answers.txt"_qs, file);
+        folder.writeText(u"MKLesson/answers.txt"_qs, answers.join(u"\r\n"_qs) + u"\r\n"_qs);
+    }
+    void standIn(const QString& name) {
+        mk.windows.add(name, [name](MkMain& m) { return std::make_unique<StandIn>(m, name); });
+    }
+
+    // Shows the window; nullptr when loading unloaded it.
+    Marokey* open() {
+        mk.windows.Show(u"Marokey"_qs);
+        return w();
+    }
+    void reopen() {
+        mk.windows.Unload(u"Marokey"_qs);
+        open();
+    }
+    Marokey* w() const { return mk.windows.get<Marokey>(u"Marokey"_qs); }
+    bool visible(const QString& name) const { return mk.windows.isVisible(name); }
+
+    void press(int keyAscii) {
+        mk.windows.dispatch([&] { w()->T_KeyPress(keyAscii); });
+    }
+    void release(int keyCode) {
+        mk.windows.dispatch([&] { w()->T_KeyUp(keyCode, 0); });
+    }
+    void typeKeys(const QString& keys) {
+        for (QChar c : keys) {
+            press(c.unicode());
+            release(c.toUpper().unicode());
+        }
+    }
+    void enter() {
+        press(13);
+        release(13);
+    }
+    // A whole line in the input box, then Enter.
+    void submit(const QString& line) {
+        w()->T.caption = line;
+        enter();
+    }
+    void tick() {
+        mk.windows.dispatch([&] { w()->Timer1_Timer(); });
+    }
+};
