@@ -12,7 +12,7 @@ namespace credentials {
 namespace {
 
 bool reservedOnWindows(const QString& id) {
-    static const QRegularExpression reserved(QStringLiteral("^(CON|PRN|AUX|NUL|COM[1-9]|LPT[1-9])$"),
+    static const QRegularExpression reserved(QStringLiteral("^(CON|PRN|AUX|NUL|COM[1-9]|LPT[1-9])(\\..*)?$"),
                                              QRegularExpression::CaseInsensitiveOption);
     return reserved.match(id).hasMatch();
 }
@@ -38,7 +38,8 @@ std::optional<QString> userIdProblem(const QString& id) {
 }
 
 std::optional<QString> fieldProblem(const QString& value, const QString& what, bool noSpace) {
-    if (noSpace && value.contains(u' '))
+    // A field reads back up to its first blank: a leading one would leave nothing.
+    if ((noSpace && value.contains(u' ')) || value.startsWith(u' '))
         return what + QStringLiteral("に半角スペースは使えません。\r入力しなおしてください。");
     if (!cp932::represents(value))
         return what + QStringLiteral("に使えない文字が含まれています。\r入力しなおしてください。");
