@@ -1,9 +1,12 @@
 #include "core/Main.h"
 #include "core/MkMain.h"
 #include "core/SystemPorts.h"
+#include "media/SdlMedia.h"
 #include "engine/Marokey.h"
+#include "logon/Ending.h"
 #include "logon/IDPASS.h"
 #include "logon/LogOn.h"
+#include "logon/Menu.h"
 #include "logon/Num_Lock.h"
 #include "logon/SetUp.h"
 #include "logon/StartUp.h"
@@ -29,7 +32,9 @@ void registerWindows(WindowRegistry& windows) {
     add<IDPASS>(windows, "IDPASS");
     add<SetUp>(windows, "SetUp");
     add<Num_Lock>(windows, "Num_Lock");
+    add<Menu>(windows, "Menu");
     add<Marokey>(windows, "Marokey");
+    add<Ending>(windows, "Ending");
 }
 
 void setLook(QApplication& app) {
@@ -55,7 +60,8 @@ int main(int argc, char* argv[]) {
     SystemClock clock;
     UniformRandom random;
     QtBeep beep;
-    MkMain mk(Ports{messages, clock, random, beep}, QApplication::applicationDirPath() + u'/');
+    SdlMediaFactory media;
+    MkMain mk(Ports{messages, clock, random, beep, media}, QApplication::applicationDirPath() + u'/');
     registerWindows(mk.windows);
     WindowHost windowHost(mk.windows);
     host = &windowHost;

@@ -1,6 +1,7 @@
 // The cost of one key press in a keypad run: the engine's handler and the
 // window layer catching up with the changed controls.
 #include "core/MkMain.h"
+#include "media/SilentMedia.h"
 #include "engine/Marokey.h"
 #include "ui/FormView.h"
 #include "ui/QtMessagePort.h"
@@ -50,7 +51,8 @@ void KeyPressAndRedraw(benchmark::State& state) {
     StillClock clock;
     FixedRandom random;
     NoBeep beep;
-    MkMain mk(Ports{messages, clock, random, beep}, lessons);
+    SilentMediaFactory media;
+    MkMain mk(Ports{messages, clock, random, beep, media}, lessons);
     mk.DefaultLessonFolder = lessons;
     mk.LessonTitle[0] = QStringLiteral("テンキー");
     mk.LessonFile[0] = QStringLiteral("keys.txt");

@@ -5,6 +5,7 @@
 #include "core/KeyTables.h"
 #include "core/LessonPack.h"
 #include "core/MkMain.h"
+#include "media/SilentMedia.h"
 #include "core/SystemPorts.h"
 
 #include <QDir>
@@ -52,8 +53,9 @@ void StartUpWork(benchmark::State& state) {
     SystemClock clock;
     UniformRandom random;
     NoBeep beep;
+    SilentMediaFactory media;
     for (auto _ : state) {
-        MkMain mk(Ports{messages, clock, random, beep}, root);
+        MkMain mk(Ports{messages, clock, random, beep, media}, root);
         FixFolders(mk);
         LoadCatalogueAndKeys(mk);
         const bool current = unpackLessons(mk.LessonFolder, 2.2f) == UnpackOutcome::AlreadyCurrent;

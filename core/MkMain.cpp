@@ -1,6 +1,10 @@
 #include "core/MkMain.h"
 
-MkMain::MkMain(Ports p, QString folder) : ports(p), programFolder(std::move(folder)) {}
+#include <QStandardPaths>
+
+MkMain::MkMain(Ports p, QString folder)
+    : ports(p), programFolder(std::move(folder)),
+      EmergencyFolder(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation) + u'/') {}
 
 MessageAnswer MkMain::ShowMessage(qint16 mode) {
     // Nothing runs once the program has ended.

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/Media.h"
 #include "core/Ports.h"
 #include "core/ScoreTable.h"
 #include "core/WindowRegistry.h"
@@ -14,6 +15,7 @@ struct Ports {
     Clock& clock;
     RandomSource& random;
     BeepPort& beep;
+    MediaFactory& media;
 };
 
 // The one shared state of the running program: every window reads and writes
@@ -32,6 +34,9 @@ public:
     WindowRegistry windows{*this};
     // The folder of the executable, with a trailing separator.
     const QString programFolder;
+    // Where the history file goes when its own folder cannot be written: the
+    // user's documents folder, with a trailing separator.
+    QString EmergencyFolder;
 
     // Folders, each ending with "/".
     QString DefaultDataFolder;

@@ -47,7 +47,8 @@ public:
     virtual void KeyPress(Control&, int& keyAscii) { (void)keyAscii; }
     virtual void KeyDown(Control&, int keyCode, int shift) { (void)keyCode, (void)shift; }
     virtual void KeyUp(Control&, int keyCode, int shift) { (void)keyCode, (void)shift; }
-    // A key released while the window itself, not one of its controls, has the keyboard.
+    // A key typed or released while the window itself, not one of its controls, has the keyboard.
+    virtual void Form_KeyPress(int& keyAscii) { (void)keyAscii; }
     virtual void Form_KeyUp(int keyCode, int shift) { (void)keyCode, (void)shift; }
 
 protected:

@@ -27,7 +27,8 @@ StartUp::StartUp(MkMain& mk)
       ProducedBy(label(QStringLiteral("ProducedBy"), QStringLiteral("Produced by"),
                        {600, 3600, 6000, 300}, 9)),
       Producer(label(QStringLiteral("Producer"), QStringLiteral("Marokey 開発チーム"),
-                     {600, 3900, 6000, 360}, 11)) {
+                     {600, 3900, 6000, 360}, 11)),
+      MMControl1(mk, QStringLiteral("MK_Start.mid"), [this] { MMControl1_StatusUpdate(); }) {
     caption = QStringLiteral("Marokey");
     geometry = {0, 0, 7200, 4920};
     backColor = 0xFFF8F0; // a light sky blue
@@ -53,7 +54,8 @@ void StartUp::Form_Load() {
     Timer1.interval = 3000;
     Timer1.enabled = true;
     // The log-on window loads hidden now; a missing lock file ends the program here.
-    mk.windows.Load(QStringLiteral("LogOn"));
+    if (!mk.windows.Load(QStringLiteral("LogOn"))) return;
+    MMControl1.start();
 }
 
 void StartUp::Timer(Control& c) {

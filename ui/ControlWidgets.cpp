@@ -38,6 +38,12 @@ void LineBox::keyReleaseEvent(QKeyEvent* event) {
     QLineEdit::keyReleaseEvent(event);
 }
 
+void KeyList::keyPressEvent(QKeyEvent* event) {
+    const int code = keycodes::keyAscii(*event);
+    if (code != 0 && onKeyPress && onKeyPress(code) == 0) return;
+    QListWidget::keyPressEvent(event);
+}
+
 void ShapeWidget::paintEvent(QPaintEvent*) {
     QPainter p(this);
     p.setRenderHint(QPainter::Antialiasing);
@@ -67,7 +73,7 @@ QWidget* create(const Control& c, QWidget* parent) {
     }
     case ControlKind::OptionButton: w = new QRadioButton(parent); break;
     case ControlKind::CheckBox: w = new QCheckBox(parent); break;
-    case ControlKind::ListBox: w = new QListWidget(parent); break;
+    case ControlKind::ListBox: w = new KeyList(parent); break;
     case ControlKind::ComboBox: w = new QComboBox(parent); break;
     case ControlKind::Frame: w = new QGroupBox(parent); break;
     case ControlKind::Shape: w = new ShapeWidget(parent); break;

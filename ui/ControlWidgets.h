@@ -3,6 +3,7 @@
 #include "core/Control.h"
 
 #include <QLineEdit>
+#include <QListWidget>
 #include <QWidget>
 
 #include <functional>
@@ -27,6 +28,17 @@ public:
 protected:
     void keyPressEvent(QKeyEvent* event) override;
     void keyReleaseEvent(QKeyEvent* event) override;
+};
+
+// A list that hands every key that types a character to the window first.
+class KeyList final : public QListWidget {
+    Q_OBJECT
+public:
+    explicit KeyList(QWidget* parent) : QListWidget(parent) {}
+    std::function<int(int keyAscii)> onKeyPress;
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
 };
 
 // A filled rectangle or oval, as the design's shapes.

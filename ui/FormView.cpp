@@ -74,6 +74,7 @@ void FormView::connectEvents(Bound& b) {
         });
         connect(list, &QListWidget::itemDoubleClicked, this,
                 [this, c] { fire([c](Window& w) { w.DblClick(*c); }); });
+        static_cast<KeyList*>(list)->onKeyPress = keyPressTo(c);
     } else if (auto* combo = qobject_cast<QComboBox*>(b.widget)) {
         connect(combo, &QComboBox::activated, this, [c, click](int index) {
             c->listIndex = index;
@@ -90,17 +91,21 @@ void FormView::connectEvents(Bound& b) {
     }
 }
 
+std::function<int(int)> FormView::keyPressTo(Control* c) {
+    return [this, c](int ascii) {
+        if (!window_) return 0;
+        fire([&](Window& w) { w.KeyPress(*c, ascii); });
+        return window_ ? ascii : 0; // a window gone with the key keeps it
+    };
+}
+
 void FormView::connectTextBox(Bound& b) {
     Control* c = b.control;
     auto* box = static_cast<LineBox*>(b.widget);
     box->onKeyDown = [this, c](int code, int shift) {
         fire([&](Window& w) { w.KeyDown(*c, code, shift); });
     };
-    box->onKeyPress = [this, c](int ascii) {
-        if (!window_) return 0;
-        fire([&](Window& w) { w.KeyPress(*c, ascii); });
-        return window_ ? ascii : 0;
-    };
+    box->onKeyPress = keyPressTo(c);
     box->onKeyUp = [this, c](int code, int shift) {
         fire([&](Window& w) { w.KeyUp(*c, code, shift); });
     };
@@ -150,6 +155,12 @@ void FormView::sync() {
         if (QWidget* w = widgetFor(pendingFocus_)) w->setFocus();
         pendingFocus_.clear();
     }
+}
+
+void FormView::keyPressEvent(QKeyEvent* event) {
+    int ascii = keycodes::keyAscii(*event);
+    if (ascii != 0) fire([&](Window& w) { w.Form_KeyPress(ascii); });
+    QWidget::keyPressEvent(event);
 }
 
 void FormView::keyReleaseEvent(QKeyEvent* event) {

@@ -28,6 +28,7 @@ public:
 protected:
     void closeEvent(QCloseEvent* event) override;
     void showEvent(QShowEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
     void keyReleaseEvent(QKeyEvent* event) override;
     void changeEvent(QEvent* event) override;
 
@@ -41,6 +42,8 @@ private:
     void build();
     void connectEvents(Bound& b);
     void connectTextBox(Bound& b);
+    // Hands a typed character to the window; returns the character to type, 0 for none.
+    std::function<int(int)> keyPressTo(Control* c);
     void syncTimer(Bound& b);
     void fire(const std::function<void(Window&)>& handler);
 

@@ -18,4 +18,34 @@ double FakeRandom::next() {
 }
 
 TestProgram::TestProgram(const QString& programFolder)
-    : mk(Ports{messages, clock, random, beep}, programFolder) {}
+    : mk(Ports{messages, clock, random, beep, media}, programFolder) {}
+
+namespace {
+
+class RecordingDevice final : public MediaDevice {
+public:
+    explicit RecordingDevice(QStringList& log) : log_(log) {}
+    void open(const QString& path) override {
+        log_ << u"open "_qs + path.section(u'/', -1);
+        open_ = true;
+    }
+    void play() override { log_ << u"play"_qs; }
+    void prev() override { log_ << u"prev"_qs; }
+    void close() override {
+        log_ << u"close"_qs;
+        open_ = false;
+    }
+    bool isOpen() const override { return open_; }
+
+private:
+    QStringList& log_;
+    bool open_ = false;
+};
+
+} // namespace
+
+std::unique_ptr<MediaDevice> RecordingMedia::create() {
+    auto device = std::make_unique<RecordingDevice>(log);
+    devices.push_back(device.get());
+    return device;
+}

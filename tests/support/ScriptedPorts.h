@@ -45,6 +45,16 @@ public:
     int count = 0;
 };
 
+// Media devices that write what they are told into one shared log:
+// "open <file name>", "play", "prev", "close".
+class RecordingMedia final : public MediaFactory {
+public:
+    std::unique_ptr<MediaDevice> create() override;
+    QStringList log;
+    // The devices made so far, to send their status reports by hand.
+    std::vector<MediaDevice*> devices;
+};
+
 // A shared state wired to scripted ports, for a program folder of the test's choice.
 struct TestProgram {
     explicit TestProgram(const QString& programFolder = QString());
@@ -52,5 +62,6 @@ struct TestProgram {
     FakeClock clock;
     FakeRandom random;
     CountingBeep beep;
+    RecordingMedia media;
     MkMain mk;
 };

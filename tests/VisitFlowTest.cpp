@@ -1,0 +1,107 @@
+// A whole visit with every real window, scripted answers and a fake clock:
+// start-up, log-on as a new pupil, profile, menu, one lesson to its results,
+// back to the menu, Exit, farewell, end.
+#include "core/KeyTables.h"
+#include "core/LessonPack.h"
+#include "core/Main.h"
+#include "engine/Marokey.h"
+#include "logon/Ending.h"
+#include "logon/HistoryFile.h"
+#include "logon/IDPASS.h"
+#include "logon/LogOn.h"
+#include "logon/Menu.h"
+#include "logon/SetUp.h"
+#include "logon/StartUp.h"
+#include "support/ProgramFolder.h"
+#include "support/ScriptedPorts.h"
+
+#include <QFile>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+template <class W> void add(WindowRegistry& windows, const QString& name) {
+    windows.add(name, [](MkMain& m) { return std::make_unique<W>(m); });
+}
+
+} // namespace
+
+TEST(Visit, FromStartUpToTheEndTheScoreReachesTheHistoryFile) {
+    ProgramFolder folder;
+    folder.fillWithMinimalProgram();
+    folder.write(u"MKLesson/home.txt"_qs, "fj\r\n");
+    QFile keys(QStringLiteral(MK_PROGRAM_DIR "/MKData/KEY_DEFINE.DAT"));
+    ASSERT_TRUE(keys.open(QIODevice::ReadOnly));
+    folder.write(u"MKData/KEY_DEFINE.DAT"_qs, keys.readAll());
+    folder.write(u"MKData/Admin.MK"_qs, QByteArray("quorvenda") + QByteArray(21, ' ') +
+                                            QByteArray("gatewardenkey") + QByteArray(17, ' '));
+    TestProgram p(folder.root());
+    WindowRegistry& w = p.mk.windows;
+    add<StartUp>(w, u"StartUp"_qs);
+    add<LogOn>(w, u"LogOn"_qs);
+    add<::SetUp>(w, u"SetUp"_qs);
+    add<Menu>(w, u"Menu"_qs);
+    add<Marokey>(w, u"Marokey"_qs);
+    add<Ending>(w, u"Ending"_qs);
+    const auto on = [&](auto* window, auto handler) { w.dispatch([&] { handler(window); }); };
+
+    Main(p.mk);
+    auto* start = w.get<StartUp>(u"StartUp"_qs);
+    ASSERT_TRUE(start);
+    EXPECT_FALSE(w.isVisible(u"LogOn"_qs));
+    on(start, [](StartUp* s) { s->Timer1_Timer(); });
+    auto* logOn = w.get<LogOn>(u"LogOn"_qs);
+    ASSERT_TRUE(w.isVisible(u"LogOn"_qs));
+
+    logOn->Text1.caption = u"hana"_qs;
+    logOn->Text2.caption = u"pw"_qs;
+    on(logOn, [](LogOn* l) { l->OK_Click(); });
+    auto* setUp = w.get<::SetUp>(u"SetUp"_qs);
+    ASSERT_TRUE(setUp);
+    setUp->Text3.caption = u"4"_qs;
+    setUp->Text4.caption = u"1"_qs;
+    setUp->Text5.caption = u"9"_qs;
+    setUp->Text6.caption = u"花子"_qs;
+    on(setUp, [](::SetUp* s) { s->Command1_Click(); });
+    auto* menu = w.get<Menu>(u"Menu"_qs);
+    ASSERT_TRUE(menu && w.isVisible(u"Menu"_qs));
+    EXPECT_FALSE(w.isLoaded(u"StartUp"_qs));
+
+    menu->Lesson[0].listIndex = 0;
+    on(menu, [](Menu* m) { m->DblClick(m->Lesson[0]); });
+    auto* lesson = w.get<Marokey>(u"Marokey"_qs);
+    ASSERT_TRUE(lesson && !w.isVisible(u"Menu"_qs));
+    const auto press = [&](int key) { on(lesson, [key](Marokey* l) { l->T_KeyPress(key); }); };
+    press(13);
+    p.clock.seconds += 6.0; // two characters of factor 1 in 6 s: count 200, score 25
+    press('f');
+    press('j');
+    press(13);
+    ASSERT_EQ(lesson->Phase, LessonWindow::Shown);
+    EXPECT_EQ(lesson->Score, 25);
+    on(lesson, [](Marokey* l) { l->T_KeyUp(27, 0); });
+    EXPECT_TRUE(w.isVisible(u"Menu"_qs));
+    EXPECT_FALSE(w.isLoaded(u"Marokey"_qs));
+
+    on(menu, [](Menu* m) { m->Command1_Click(); });
+    auto* ending = w.get<Ending>(u"Ending"_qs);
+    ASSERT_TRUE(ending);
+    EXPECT_FALSE(w.isLoaded(u"Menu"_qs));
+    for (int n = 0; n < 53 && !w.ended(); ++n)
+        on(ending, [](Ending* e) { e->MMControl3_StatusUpdate(); });
+    EXPECT_TRUE(w.ended());
+    EXPECT_EQ(w.exitStatus(), 0);
+
+    const QByteArray file = folder.read(u"MKData/hana.mkd"_qs);
+    ASSERT_EQ(file.size(), HistoryRecord::kSize);
+    HistoryRecord expected;
+    expected.scores(0, 0) = 25;
+    expected.name = u"花子"_qs;
+    expected.userId = u"hana"_qs;
+    expected.password = u"pw"_qs;
+    expected.grade = 4;
+    expected.classNo = 1;
+    expected.pupilNo = 9;
+    EXPECT_EQ(file, writeHistory(expected));
+}
