@@ -1,7 +1,7 @@
 #include "core/Main.h"
+
 #include "core/MkMain.h"
 #include "core/SystemPorts.h"
-#include "media/SdlMedia.h"
 #include "engine/Marokey.h"
 #include "logon/Ending.h"
 #include "logon/IDPASS.h"
@@ -10,6 +10,7 @@
 #include "logon/Num_Lock.h"
 #include "logon/SetUp.h"
 #include "logon/StartUp.h"
+#include "media/SdlMedia.h"
 #include "ui/QtMessagePort.h"
 #include "ui/TerminationWatch.h"
 #include "ui/WindowHost.h"
@@ -17,7 +18,6 @@
 #include <QApplication>
 #include <QFont>
 #include <QStyleFactory>
-
 #include <memory>
 
 namespace {
@@ -61,7 +61,8 @@ int main(int argc, char* argv[]) {
     UniformRandom random;
     QtBeep beep;
     SdlMediaFactory media;
-    MkMain mk(Ports{messages, clock, random, beep, media}, QApplication::applicationDirPath() + u'/');
+    MkMain mk(Ports{messages, clock, random, beep, media},
+              QApplication::applicationDirPath() + u'/');
     registerWindows(mk.windows);
     WindowHost windowHost(mk.windows);
     host = &windowHost;

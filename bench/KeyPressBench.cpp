@@ -1,8 +1,8 @@
 // The cost of one key press in a keypad run: the engine's handler and the
 // window layer catching up with the changed controls.
 #include "core/MkMain.h"
-#include "media/SilentMedia.h"
 #include "engine/Marokey.h"
+#include "media/SilentMedia.h"
 #include "ui/FormView.h"
 #include "ui/QtMessagePort.h"
 #include "ui/WindowHost.h"
@@ -11,7 +11,6 @@
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
-
 #include <benchmark/benchmark.h>
 
 namespace {
@@ -58,7 +57,8 @@ void KeyPressAndRedraw(benchmark::State& state) {
     mk.LessonFile[0] = QStringLiteral("keys.txt");
     mk.LessonKind[0] = 4;
     mk.LessonFactor[0] = 2.0f;
-    mk.windows.add(QStringLiteral("Marokey"), [](MkMain& m) { return std::make_unique<Marokey>(m); });
+    mk.windows.add(QStringLiteral("Marokey"),
+                   [](MkMain& m) { return std::make_unique<Marokey>(m); });
     WindowHost host(mk.windows);
     mk.windows.Show(QStringLiteral("Marokey"));
     auto* w = mk.windows.get<Marokey>(QStringLiteral("Marokey"));

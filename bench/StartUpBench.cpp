@@ -5,13 +5,12 @@
 #include "core/KeyTables.h"
 #include "core/LessonPack.h"
 #include "core/MkMain.h"
-#include "media/SilentMedia.h"
 #include "core/SystemPorts.h"
+#include "media/SilentMedia.h"
 
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
-
 #include <benchmark/benchmark.h>
 
 namespace {

@@ -52,8 +52,7 @@ QByteArray writeCatalogueRecord(const CatalogueRecord& r) {
 namespace {
 
 bool loadCatalogueFile(MkMain& mk, const QString& fileName, int& next) {
-    const auto records =
-        readCatalogue(mk.LessonFolder + fileName, MkMain::kCatalogueSize - next);
+    const auto records = readCatalogue(mk.LessonFolder + fileName, MkMain::kCatalogueSize - next);
     if (!records) return false;
     for (const CatalogueRecord& r : records.value()) {
         mk.LessonTitle[next] = r.title;

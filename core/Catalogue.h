@@ -4,7 +4,6 @@
 
 #include <QIODevice>
 #include <QString>
-
 #include <vector>
 
 class MkMain;

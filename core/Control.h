@@ -78,9 +78,7 @@ struct Control {
     bool operator==(const Control&) const = default;
 
     // The widget's objectName: the design name, with "_index" for an array member.
-    QString objectName() const {
-        return index < 0 ? name : name + u'_' + QString::number(index);
-    }
+    QString objectName() const { return index < 0 ? name : name + u'_' + QString::number(index); }
 };
 
 // Controls as the windows declare them.

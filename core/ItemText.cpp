@@ -4,14 +4,17 @@
 
 #include <QFile>
 #include <QLocale>
-
 #include <charconv>
 #include <cmath>
 
 namespace {
 
-bool isBlank(QChar c) { return c == u' ' || c == u'\t'; }
-bool isLineEnd(QChar c) { return c == u'\r' || c == u'\n'; }
+bool isBlank(QChar c) {
+    return c == u' ' || c == u'\t';
+}
+bool isLineEnd(QChar c) {
+    return c == u'\r' || c == u'\n';
+}
 
 } // namespace
 
@@ -23,7 +26,9 @@ bool ItemReader::onlyBlankLinesLeft() const {
     return true;
 }
 
-bool ItemReader::atLineEnd() const { return !atEnd() && isLineEnd(text_.at(pos_)); }
+bool ItemReader::atLineEnd() const {
+    return !atEnd() && isLineEnd(text_.at(pos_));
+}
 
 void ItemReader::skipLineEnd() {
     if (atEnd()) return;
@@ -82,8 +87,7 @@ std::optional<QString> ItemReader::nextLine() {
 }
 
 Result<ItemReader> openItemText(QIODevice& device) {
-    if (!device.isOpen() && !device.open(QIODevice::ReadOnly))
-        return Error{device.errorString()};
+    if (!device.isOpen() && !device.open(QIODevice::ReadOnly)) return Error{device.errorString()};
     return ItemReader(cp932::decode(device.readAll()));
 }
 
@@ -155,4 +159,6 @@ ItemWriter& ItemWriter::line(const QString& raw) {
     return *this;
 }
 
-QByteArray ItemWriter::toCp932() const { return cp932::encode(out_); }
+QByteArray ItemWriter::toCp932() const {
+    return cp932::encode(out_);
+}

@@ -5,7 +5,6 @@
 #include <QIODevice>
 #include <QString>
 #include <QStringList>
-
 #include <optional>
 
 // The comma-separated item text of the catalogue, "Path.dat", the lesson pack

@@ -1,7 +1,6 @@
 #include "core/KeyTables.h"
 
 #include <QFile>
-
 #include <algorithm>
 
 Result<KeyTables> readKeyDefine(const QByteArray& bytes) {

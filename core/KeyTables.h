@@ -4,7 +4,6 @@
 
 #include <QByteArray>
 #include <QString>
-
 #include <array>
 
 // "KEY_DEFINE.DAT": per character code 0..126 the on-screen key that types

@@ -15,7 +15,9 @@ namespace {
 const QString kPackName = QStringLiteral("Lesson");
 const QString kMarkerName = QStringLiteral("MKOK");
 
-Error damaged(const QString& why) { return Error{why}; }
+Error damaged(const QString& why) {
+    return Error{why};
+}
 
 } // namespace
 
@@ -80,8 +82,8 @@ namespace {
 std::optional<QString> targetPath(const QString& folder, QString name) {
     name.replace(u'\\', u'/');
     const QString cleaned = QDir::cleanPath(name);
-    if (cleaned.isEmpty() || cleaned == u"." || QDir::isAbsolutePath(cleaned) ||
-        cleaned == u".." || cleaned.startsWith(u"../"))
+    if (cleaned.isEmpty() || cleaned == u"." || QDir::isAbsolutePath(cleaned) || cleaned == u".." ||
+        cleaned.startsWith(u"../"))
         return std::nullopt;
     return folder + cleaned;
 }

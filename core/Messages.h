@@ -12,7 +12,7 @@ inline QString brokenFile(const QString& fileName) {
     return fileName + QStringLiteral("が壊れています。") + kCr + kForcedEnd;
 }
 
-inline const QString kUnpacked =
-    QStringLiteral("Lesson生成処理が完了しました。") + kCr + QStringLiteral("Marokeyをご利用いただけます。");
+inline const QString kUnpacked = QStringLiteral("Lesson生成処理が完了しました。") + kCr +
+                                 QStringLiteral("Marokeyをご利用いただけます。");
 
 } // namespace messages

@@ -9,8 +9,7 @@ MkMain::MkMain(Ports p, QString folder)
 MessageAnswer MkMain::ShowMessage(qint16 mode) {
     // Nothing runs once the program has ended.
     if (windows.ended()) return mode == 0 ? MessageAnswer::Ok : MessageAnswer::No;
-    return ports.messages.show(MessageText,
-                               mode == 0 ? MessageButtons::Ok : MessageButtons::YesNo);
+    return ports.messages.show(MessageText, mode == 0 ? MessageButtons::Ok : MessageButtons::YesNo);
 }
 
 void MkMain::ShowMessageText(const QString& text) {

@@ -6,7 +6,6 @@
 #include "core/WindowRegistry.h"
 
 #include <QString>
-
 #include <array>
 
 // The ports the running program talks through.

@@ -2,7 +2,6 @@
 
 #include <QByteArray>
 #include <QtGlobal>
-
 #include <array>
 
 // The pupil's stored scores: lesson 0..1000 by slot 0..100, one byte each.

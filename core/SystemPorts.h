@@ -3,7 +3,6 @@
 #include "core/Ports.h"
 
 #include <QElapsedTimer>
-
 #include <random>
 
 // Platform implementations that need no window system.

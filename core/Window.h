@@ -3,7 +3,6 @@
 #include "core/Control.h"
 
 #include <QString>
-
 #include <vector>
 
 class MkMain;

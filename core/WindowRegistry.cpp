@@ -110,7 +110,9 @@ void WindowRegistry::End(int status) {
     if (observer_) observer_->programEnded(status);
 }
 
-void WindowRegistry::retire(std::unique_ptr<Window> w) { retired_.push_back(std::move(w)); }
+void WindowRegistry::retire(std::unique_ptr<Window> w) {
+    retired_.push_back(std::move(w));
+}
 
 void WindowRegistry::dispatch(const std::function<void()>& event) {
     {

@@ -3,7 +3,6 @@
 #include "core/Window.h"
 
 #include <QString>
-
 #include <functional>
 #include <map>
 #include <memory>
@@ -52,9 +51,7 @@ public:
     Window* find(const QString& name) const;
     // True when a window of that name can be loaded.
     bool knows(const QString& name) const { return factories_.count(name) > 0; }
-    template <class W> W* get(const QString& name) const {
-        return dynamic_cast<W*>(find(name));
-    }
+    template <class W> W* get(const QString& name) const { return dynamic_cast<W*>(find(name)); }
     bool isLoaded(const QString& name) const { return find(name) != nullptr; }
     bool isVisible(const QString& name) const;
     std::vector<QString> loadedNames() const;

@@ -11,9 +11,15 @@ void LessonWindow::T_KeyPress(int keyAscii) {
     }
     switch (lessonKind()) {
     case 1:
-    case 6: GuidedKeyPress(keyAscii); break;
-    case 4: TenKeyPress(keyAscii); break;
-    default: LineKeyPress(keyAscii); break;
+    case 6:
+        GuidedKeyPress(keyAscii);
+        break;
+    case 4:
+        TenKeyPress(keyAscii);
+        break;
+    default:
+        LineKeyPress(keyAscii);
+        break;
     }
 }
 
@@ -31,8 +37,10 @@ void LessonWindow::T_KeyUp(int keyCode, int) {
     if (Phase >= LineDone && LastKeyAscii == 13) {
         T.caption.clear();
         const bool guided = lessonKind() == 1 || lessonKind() == 6;
-        if (Phase == LineDone) guided ? NextGuidedLine() : NextLine();
-        else if (Phase == LastLineDone) guided ? FinishGuidedRun() : FinishLineRun();
+        if (Phase == LineDone)
+            guided ? NextGuidedLine() : NextLine();
+        else if (Phase == LastLineDone)
+            guided ? FinishGuidedRun() : FinishLineRun();
     }
     if (keyCode == 144) {
         mk.NumLockShown = 1;

@@ -1,6 +1,5 @@
 #include "engine/LessonWindow.h"
 
-
 namespace {
 
 constexpr int kPitch = 720; // caps are 735 twips square, 720 apart
@@ -27,7 +26,9 @@ const Key kRow5[] = {{u"Ctrl", 6}, {u"Win", 4}, {u"Alt", 4}, {u"無変換", 6}, 
     {u"変換", 6}, {u"カタカナ", 6}, {u"Alt", 4}, {u"Win", 4}, {u"Menu", 4}, {u"Ctrl", 4}};
 // clang-format on
 
-int widthOf(int units4) { return kPitch * units4 / 4 + (kCap - kPitch); }
+int widthOf(int units4) {
+    return kPitch * units4 / 4 + (kCap - kPitch);
+}
 
 // Keypad caps: caption, column, row, width and height in caps.
 struct Pad {
@@ -102,9 +103,9 @@ void LessonWindow::layOutKeyboard(int left, int top, int keypadLeft) {
     TK_F.geometry = {keypadLeft, top, 4 * kPitch + (kCap - kPitch), 5 * kPitch + (kCap - kPitch)};
     TK_F.accessibleName = QStringLiteral("テンキー");
     for (const Pad& p : kPad) {
-        TK[p.index] = cap(QStringLiteral("TK"), p.index, QString::fromUtf16(p.caption),
-                          {p.col * kPitch, p.row * kPitch, (p.w - 1) * kPitch + kCap,
-                           (p.h - 1) * kPitch + kCap});
+        TK[p.index] = cap(
+            QStringLiteral("TK"), p.index, QString::fromUtf16(p.caption),
+            {p.col * kPitch, p.row * kPitch, (p.w - 1) * kPitch + kCap, (p.h - 1) * kPitch + kCap});
         TK[p.index].container = QStringLiteral("TK_F");
     }
 
@@ -141,7 +142,7 @@ void LessonWindow::addEngineControls() {
     addAll(AZ);
     add(TK_F);
     addAll(TK);
-    for (Control* c : {&Tit, &K_P, &K_K, &S_T, &Z_T, &Z_G, &M_C, &N_L, &Miss, &BTim, &Tim,
-                       &TOKUTEN, &LEV, &L, &H, &T, &Repeat, &Lesson_Select, &Timer1})
+    for (Control* c : {&Tit, &K_P, &K_K, &S_T, &Z_T, &Z_G, &M_C, &N_L, &Miss, &BTim, &Tim, &TOKUTEN,
+                       &LEV, &L, &H, &T, &Repeat, &Lesson_Select, &Timer1})
         add(*c);
 }

@@ -46,10 +46,13 @@ bool LessonWindow::MakeNumberLesson() {
     return true;
 }
 
-void LessonWindow::ShuffleLines() { lessontext::shuffle(LessonLines, AnswerLines, mk.ports.random); }
+void LessonWindow::ShuffleLines() {
+    lessontext::shuffle(LessonLines, AnswerLines, mk.ports.random);
+}
 
 void LessonWindow::failLoad(const QString& what) {
-    mk.ShowMessageText(mk.LessonTitle[mk.CurrentLesson] + what + QStringLiteral("\rMenuに戻ります。"));
+    mk.ShowMessageText(mk.LessonTitle[mk.CurrentLesson] + what +
+                       QStringLiteral("\rMenuに戻ります。"));
     mk.windows.Show(QStringLiteral("Menu"));
     mk.windows.Unload(name());
 }
@@ -74,7 +77,8 @@ bool LessonWindow::loadLines() {
     TotalChars = lessontext::countChars(LessonLines);
     if (mk.LessonFile2[lesson] == u"2") ShuffleLines();
     if (lessonKind() == 5) {
-        auto answers = lessontext::readFields(mk.DefaultLessonFolder + mk.LessonFile2[lesson], false);
+        auto answers =
+            lessontext::readFields(mk.DefaultLessonFolder + mk.LessonFile2[lesson], false);
         if (!answers) {
             failLoad(QStringLiteral("ファイル（解答）が壊れています。"));
             return false;

@@ -5,7 +5,6 @@
 #include "core/Ports.h"
 
 #include <QSaveFile>
-
 #include <cmath>
 
 namespace lessontext {
@@ -24,7 +23,9 @@ Result<QStringList> readFields(const QString& path, bool skipEmpty) {
     return lines;
 }
 
-bool isNumberRecipe(const QString& lessonFile) { return lessonFile.startsWith(u'0'); }
+bool isNumberRecipe(const QString& lessonFile) {
+    return lessonFile.startsWith(u'0');
+}
 
 std::optional<NumberRecipe> parseNumberRecipe(const QString& lessonFile) {
     if (!isNumberRecipe(lessonFile) || lessonFile.size() < 2) return std::nullopt;

@@ -35,7 +35,8 @@ LessonWindow::LessonWindow(MkMain& mk, const QString& name)
       Miss(label(QStringLiteral("Miss"), QStringLiteral("0"))),
       BTim(label(QStringLiteral("BTim"), QStringLiteral("0.0"))),
       Tim(label(QStringLiteral("Tim"), QStringLiteral("午前 00:00:00"))),
-      TOKUTEN(label(QStringLiteral("TOKUTEN"))), LEV(label(QStringLiteral("LEV"), QStringLiteral("？？？？"))),
+      TOKUTEN(label(QStringLiteral("TOKUTEN"))),
+      LEV(label(QStringLiteral("LEV"), QStringLiteral("？？？？"))),
       Timer1(label(QStringLiteral("Timer1"))),
       Repeat(button(QStringLiteral("Repeat"), QStringLiteral("Repeat"))),
       Lesson_Select(button(QStringLiteral("Lesson_Select"), QStringLiteral("Menu"))) {
@@ -51,7 +52,9 @@ LessonWindow::LessonWindow(MkMain& mk, const QString& name)
     Timer1.enabled = false;
 }
 
-qint16 LessonWindow::lessonKind() const { return mk.LessonKind[mk.CurrentLesson]; }
+qint16 LessonWindow::lessonKind() const {
+    return mk.LessonKind[mk.CurrentLesson];
+}
 
 void LessonWindow::Click(Control& c) {
     if (&c == &Repeat) Repeat_Click();

@@ -3,7 +3,6 @@
 #include "core/Window.h"
 
 #include <QStringList>
-
 #include <array>
 
 // The lesson engine shared by the large and the compact lesson window: the

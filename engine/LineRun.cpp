@@ -47,8 +47,8 @@ void LessonWindow::LineKeyPress(int keyAscii) {
     if (keyAscii == 13 && Phase == Ready) return StartLineRun();
     const bool question = lessonKind() == 5;
     ExpectedLine = CurrentLine > LineCount ? QString()
-                   : question             ? AnswerLines.value(CurrentLine - 1)
-                                          : lessonLine(CurrentLine);
+                   : question              ? AnswerLines.value(CurrentLine - 1)
+                                           : lessonLine(CurrentLine);
     if (keyAscii != 13 || Phase != Typing) return;
     StripLineBreaks();
     if (T.caption == ExpectedLine) {

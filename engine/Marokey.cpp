@@ -77,8 +77,8 @@ void Marokey::layOut() {
 
     // The counters in one row, each under its heading.
     const std::pair<Control*, const char16_t*> counters[] = {
-        {&K_K, u"総経験値"}, {&S_T, u"最高得点"}, {&Z_T, u"前回得点"}, {&Z_G, u"全行数"},
-        {&M_C, u"全文字数"}, {&N_L, u"残行数"},   {&Miss, u"ミス"},     {&BTim, u"経過時間"},
+        {&K_K, u"総経験値"}, {&S_T, u"最高得点"},  {&Z_T, u"前回得点"}, {&Z_G, u"全行数"},
+        {&M_C, u"全文字数"}, {&N_L, u"残行数"},    {&Miss, u"ミス"},    {&BTim, u"経過時間"},
         {&TOKUTEN, u"得点"}, {&LEV, u"Ｌｅｖｅｌ"}};
     int x = kMargin;
     for (auto [c, heading] : counters) {
@@ -152,8 +152,8 @@ void Marokey::afterTenKeyResults() {
 void Marokey::ShowResults() {
     scoreRun();
     Timer1.enabled = false;
-    ExperienceText = results::experienceText(GainedExperience, TotalExperience, TenMinuteCount,
-                                             LEV.caption);
+    ExperienceText =
+        results::experienceText(GainedExperience, TotalExperience, TenMinuteCount, LEV.caption);
     if (isMockLesson()) {
         for (Control* c : {&L, &H, &T}) {
             c->fontSize = 17;

@@ -1,7 +1,6 @@
 #include "engine/Results.h"
 
 #include <QStringList>
-
 #include <cmath>
 
 namespace results {
@@ -38,9 +37,11 @@ QString experienceText(int gained, int total, int count, const QString& level) {
     const QString n = QString::number(count);
     const QString x = QString::number(total);
     if (gained >= 1)
-        return QString::number(gained) + u" の経験値を獲得し、総経験値は "_qs + x + u" になった！"_qs +
-               u"\r\n"_qs + u"　10分間入力数は "_qs + n + u" 文字で、Level は "_qs + level + u" だった！"_qs;
-    const QString second = u"　10分入力数は "_qs + n + u" 文字で、Level は "_qs + level + u" だった！"_qs;
+        return QString::number(gained) + u" の経験値を獲得し、総経験値は "_qs + x +
+               u" になった！"_qs + u"\r\n"_qs + u"　10分間入力数は "_qs + n +
+               u" 文字で、Level は "_qs + level + u" だった！"_qs;
+    const QString second =
+        u"　10分入力数は "_qs + n + u" 文字で、Level は "_qs + level + u" だった！"_qs;
     if (gained < 0)
         return QString::number(-gained) + u" の経験値を減らし、総経験値は "_qs + x +
                u" になった！"_qs + u"\r\n"_qs + second;
@@ -51,7 +52,8 @@ QString compactExperienceText(int gained, int total, int count) {
     const QString tail = u"経験値は"_qs + QString::number(total);
     const QString m10 = u"M10  :  "_qs + QString::number(count);
     if (gained >= 1)
-        return QString::number(gained) + u"の経験値を獲得した！\r"_qs + tail + u"になった！\r"_qs + m10;
+        return QString::number(gained) + u"の経験値を獲得した！\r"_qs + tail + u"になった！\r"_qs +
+               m10;
     if (gained < 0)
         return QString::number(-gained) + u"の経験値を減らした！\r"_qs + tail + u"になった！\r"_qs +
                m10;
@@ -66,7 +68,8 @@ QString panelText(const Summary& s) {
         u"　"_qs + s.title,
         u"　"_qs + pupil + u" は "_qs + u" Lessonを終了した。"_qs,
         QString(),
-        u"　経過時間は "_qs + s.elapsedCaption + u" 秒で、ミスは "_qs + s.missCaption + u" 回あった！"_qs,
+        u"　経過時間は "_qs + s.elapsedCaption + u" 秒で、ミスは "_qs + s.missCaption +
+            u" 回あった！"_qs,
         u"　そして得点は "_qs + QString::number(s.score) + u" 点だった！"_qs,
         u"　"_qs + experience.value(0),
         experience.value(1),
@@ -96,6 +99,8 @@ QString printText(const Summary& s) {
     return lines.join(u"\r\n"_qs);
 }
 
-QString formatSeconds(double seconds) { return QString::number(seconds, 'f', 1); }
+QString formatSeconds(double seconds) {
+    return QString::number(seconds, 'f', 1);
+}
 
 } // namespace results

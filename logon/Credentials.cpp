@@ -12,8 +12,9 @@ namespace credentials {
 namespace {
 
 bool reservedOnWindows(const QString& id) {
-    static const QRegularExpression reserved(QStringLiteral("^(CON|PRN|AUX|NUL|COM[1-9]|LPT[1-9])(\\..*)?$"),
-                                             QRegularExpression::CaseInsensitiveOption);
+    static const QRegularExpression reserved(
+        QStringLiteral("^(CON|PRN|AUX|NUL|COM[1-9]|LPT[1-9])(\\..*)?$"),
+        QRegularExpression::CaseInsensitiveOption);
     return reserved.match(id).hasMatch();
 }
 
@@ -44,7 +45,8 @@ std::optional<QString> fieldProblem(const QString& value, const QString& what, b
     if (!cp932::represents(value))
         return what + QStringLiteral("に使えない文字が含まれています。\r入力しなおしてください。");
     if (cp932::encode(value).size() > textfield::kWidth)
-        return what + QStringLiteral("が長すぎます。\r半角30文字（全角15文字）までで入力してください。");
+        return what +
+               QStringLiteral("が長すぎます。\r半角30文字（全角15文字）までで入力してください。");
     return std::nullopt;
 }
 

@@ -3,7 +3,6 @@
 #include "core/Result.h"
 
 #include <QString>
-
 #include <optional>
 
 // What a pupil or teacher may type as an ID, password or name, and the

@@ -8,11 +8,15 @@
 
 Ending::Ending(MkMain& mk)
     : Window(mk, QStringLiteral("Ending")),
-      L1(makeLabel(QStringLiteral("L1"), QStringLiteral("個人履歴ファイルの処理中です。"), {480, 1800, 6240, 480}, 14)),
-      L2(makeLabel(QStringLiteral("L2"), QStringLiteral("しばらくお待ちください。・・・"), {480, 2400, 6240, 480}, 14)),
+      L1(makeLabel(QStringLiteral("L1"), QStringLiteral("個人履歴ファイルの処理中です。"),
+                   {480, 1800, 6240, 480}, 14)),
+      L2(makeLabel(QStringLiteral("L2"), QStringLiteral("しばらくお待ちください。・・・"),
+                   {480, 2400, 6240, 480}, 14)),
       L3(makeLabel(QStringLiteral("L3"), {}, {480, 3000, 6240, 720}, 28)),
-      Title(makeLabel(QStringLiteral("Title"), QStringLiteral("Marokey"), {480, 360, 6240, 900}, 32)),
-      Version(makeLabel(QStringLiteral("Version"), QStringLiteral("2.1"), {5760, 1260, 960, 360}, 11)),
+      Title(
+          makeLabel(QStringLiteral("Title"), QStringLiteral("Marokey"), {480, 360, 6240, 900}, 32)),
+      Version(
+          makeLabel(QStringLiteral("Version"), QStringLiteral("2.1"), {5760, 1260, 960, 360}, 11)),
       MMControl3(mk, QStringLiteral("MK_Ending.mid"), [this] { MMControl3_StatusUpdate(); }) {
     caption = QStringLiteral("Marokey");
     geometry = {0, 0, 7200, 4200};
@@ -37,12 +41,14 @@ void Ending::Form_Load() {
 
 void Ending::emergencyCopy() {
     const QString folder = mk.EmergencyFolder;
-    mk.ShowMessageText(QStringLiteral("ネットワークが有効ではないかハードディスクが壊れています。\r") +
-                       QDir::toNativeSeparators(folder) +
-                       QStringLiteral("に個人履歴ファイルを作成し強制終了します。\r"
-                                      "問題解決後、個人履歴ファイルを移動させてください。"));
+    mk.ShowMessageText(
+        QStringLiteral("ネットワークが有効ではないかハードディスクが壊れています。\r") +
+        QDir::toNativeSeparators(folder) +
+        QStringLiteral("に個人履歴ファイルを作成し強制終了します。\r"
+                       "問題解決後、個人履歴ファイルを移動させてください。"));
     if (!QDir().mkpath(folder) || !SaveHistoryFile(mk, folder))
-        mk.ShowMessageText(QStringLiteral("個人履歴ファイル作成に失敗しました。") + messages::kForcedEnd);
+        mk.ShowMessageText(QStringLiteral("個人履歴ファイル作成に失敗しました。") +
+                           messages::kForcedEnd);
     mk.windows.End(1);
 }
 

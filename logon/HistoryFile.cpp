@@ -6,7 +6,6 @@
 #include <QDir>
 #include <QFile>
 #include <QSaveFile>
-
 #include <cstring>
 
 QByteArray writeHistory(const HistoryRecord& r) {

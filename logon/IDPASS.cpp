@@ -6,13 +6,20 @@
 
 IDPASS::IDPASS(MkMain& mk)
     : Window(mk, QStringLiteral("IDPASS")),
-      Label3(makeLabel(QStringLiteral("Label3"), QStringLiteral("確認入力"), {240, 120, 3600, 420}, 14)),
-      Label1(makeLabel(QStringLiteral("Label1"), QStringLiteral("ユーザＩＤ"), {240, 720, 1320, 345}, 11)),
-      Text1(makeTextBox(QStringLiteral("Text1"), QStringLiteral("ユーザＩＤ"), {1560, 660, 2520, 405})),
-      Label2(makeLabel(QStringLiteral("Label2"), QStringLiteral("パスワード"), {240, 1200, 1320, 345}, 11)),
-      Text2(makeTextBox(QStringLiteral("Text2"), QStringLiteral("パスワード"), {1560, 1140, 2520, 405})),
-      Command1(makeButton(QStringLiteral("Command1"), QStringLiteral("OK"), {1560, 1740, 1200, 435}, 10)),
-      Command2(makeButton(QStringLiteral("Command2"), QStringLiteral("Cancel"), {2880, 1740, 1200, 435}, 10)) {
+      Label3(makeLabel(QStringLiteral("Label3"), QStringLiteral("確認入力"), {240, 120, 3600, 420},
+                       14)),
+      Label1(makeLabel(QStringLiteral("Label1"), QStringLiteral("ユーザＩＤ"),
+                       {240, 720, 1320, 345}, 11)),
+      Text1(makeTextBox(QStringLiteral("Text1"), QStringLiteral("ユーザＩＤ"),
+                        {1560, 660, 2520, 405})),
+      Label2(makeLabel(QStringLiteral("Label2"), QStringLiteral("パスワード"),
+                       {240, 1200, 1320, 345}, 11)),
+      Text2(makeTextBox(QStringLiteral("Text2"), QStringLiteral("パスワード"),
+                        {1560, 1140, 2520, 405})),
+      Command1(makeButton(QStringLiteral("Command1"), QStringLiteral("OK"), {1560, 1740, 1200, 435},
+                          10)),
+      Command2(makeButton(QStringLiteral("Command2"), QStringLiteral("Cancel"),
+                          {2880, 1740, 1200, 435}, 10)) {
     caption = QStringLiteral("確認入力");
     geometry = {0, 0, 4320, 2460};
     Label3.bold = true;
@@ -43,10 +50,11 @@ void IDPASS::Command1_Click() {
         mk.ShowMessageText(credentials::mismatchMessage(idDiffers, passwordDiffers));
         return mk.windows.Unload(name());
     }
-    const auto written = credentials::writeAdminFile(mk.DefaultDataFolder + QStringLiteral("Admin.MK"),
-                                                     {Text1.caption, Text2.caption});
+    const auto written = credentials::writeAdminFile(
+        mk.DefaultDataFolder + QStringLiteral("Admin.MK"), {Text1.caption, Text2.caption});
     if (!written) {
-        mk.ShowMessageText(QStringLiteral("Admin.MKに書き込めませんでした。\rLockできませんでした。"));
+        mk.ShowMessageText(
+            QStringLiteral("Admin.MKに書き込めませんでした。\rLockできませんでした。"));
         return mk.windows.Unload(name());
     }
     // A fresh load of the log-on window reads the new lock.

@@ -14,21 +14,31 @@ const QString kAdminFile = QStringLiteral("Admin.MK");
 
 LogOn::LogOn(MkMain& mk)
     : Window(mk, QStringLiteral("LogOn")),
-      Label3(makeLabel(QStringLiteral("Label3"), QStringLiteral("MK LogOn"), {240, 120, 4320, 480}, 18)),
-      Label1(makeLabel(QStringLiteral("Label1"), QStringLiteral("ユーザＩＤ"), {240, 780, 1440, 345}, 11)),
-      Text1(makeTextBox(QStringLiteral("Text1"), QStringLiteral("ユーザＩＤ"), {1680, 720, 2880, 405})),
-      Label2(makeLabel(QStringLiteral("Label2"), QStringLiteral("パスワード"), {240, 1260, 1440, 345}, 11)),
-      Text2(makeTextBox(QStringLiteral("Text2"), QStringLiteral("パスワード"), {1680, 1200, 2880, 405})),
+      Label3(makeLabel(QStringLiteral("Label3"), QStringLiteral("MK LogOn"), {240, 120, 4320, 480},
+                       18)),
+      Label1(makeLabel(QStringLiteral("Label1"), QStringLiteral("ユーザＩＤ"),
+                       {240, 780, 1440, 345}, 11)),
+      Text1(makeTextBox(QStringLiteral("Text1"), QStringLiteral("ユーザＩＤ"),
+                        {1680, 720, 2880, 405})),
+      Label2(makeLabel(QStringLiteral("Label2"), QStringLiteral("パスワード"),
+                       {240, 1260, 1440, 345}, 11)),
+      Text2(makeTextBox(QStringLiteral("Text2"), QStringLiteral("パスワード"),
+                        {1680, 1200, 2880, 405})),
       OK(makeButton(QStringLiteral("OK"), QStringLiteral("OK"), {1680, 1740, 1380, 435}, 10)),
-      Cancel(makeButton(QStringLiteral("Cancel"), QStringLiteral("Cancel"), {3180, 1740, 1380, 435}, 10)),
-      EndMK(makeButton(QStringLiteral("EndMK"), QStringLiteral("Marokeyの終了"), {240, 2400, 2100, 435})),
+      Cancel(makeButton(QStringLiteral("Cancel"), QStringLiteral("Cancel"), {3180, 1740, 1380, 435},
+                        10)),
+      EndMK(makeButton(QStringLiteral("EndMK"), QStringLiteral("Marokeyの終了"),
+                       {240, 2400, 2100, 435})),
       LSLock(makeButton(QStringLiteral("LSLock"), QStringLiteral("ファイリング処理のLock"),
                         {2460, 2400, 2100, 435})),
       LSUnLock(makeButton(QStringLiteral("LSUnLock"), QStringLiteral("ファイリング処理のUnLock"),
                           {2460, 2400, 2100, 435})),
-      L1(makeButton(QStringLiteral("L1"), QStringLiteral("Lessonファイル作成"), {240, 3000, 4320, 435})),
-      S1(makeButton(QStringLiteral("S1"), QStringLiteral("成績ＣＳＶファイル作成"), {240, 3480, 4320, 435})),
-      FS(makeButton(QStringLiteral("FS"), QStringLiteral("ファイリング処理"), {240, 3960, 4320, 435})) {
+      L1(makeButton(QStringLiteral("L1"), QStringLiteral("Lessonファイル作成"),
+                    {240, 3000, 4320, 435})),
+      S1(makeButton(QStringLiteral("S1"), QStringLiteral("成績ＣＳＶファイル作成"),
+                    {240, 3480, 4320, 435})),
+      FS(makeButton(QStringLiteral("FS"), QStringLiteral("ファイリング処理"),
+                    {240, 3960, 4320, 435})) {
     caption = QStringLiteral("MK LogOn");
     geometry = {0, 0, 4800, kUnlockedHeight};
     Label3.bold = true;
@@ -94,7 +104,9 @@ void LogOn::Cancel_Click() {
     SetFocus(Text1);
 }
 
-void LogOn::EndMK_Click() { mk.windows.End(0); }
+void LogOn::EndMK_Click() {
+    mk.windows.End(0);
+}
 
 bool LogOn::refused(const std::optional<QString>& problem) {
     if (!problem) return false;
@@ -188,7 +200,8 @@ void LogOn::LSUnLock_Click() {
         return;
     }
     if (!credentials::writeAdminFile(mk.DefaultDataFolder + kAdminFile, credentials::kUnlocked)) {
-        mk.ShowMessageText(QStringLiteral("Admin.MKに書き込めませんでした。\rLockはそのままです。"));
+        mk.ShowMessageText(
+            QStringLiteral("Admin.MKに書き込めませんでした。\rLockはそのままです。"));
         return;
     }
     admin = credentials::kUnlocked;

@@ -6,22 +6,28 @@
 
 namespace {
 
-const char16_t* const kTabNames[] = {u"初級編", u"中級編", u"上級編", u"数値編", u"問題編", u"その他"};
+const char16_t* const kTabNames[] = {u"初級編", u"中級編", u"上級編",
+                                     u"数値編", u"問題編", u"その他"};
 
 } // namespace
 
 Menu::Menu(MkMain& mk)
     : Window(mk, QStringLiteral("Menu")),
-      SSTab1(makeControl(ControlKind::TabStrip, QStringLiteral("SSTab1"), {}, {240, 840, 8400, 435}, 11)),
-      Label6(makeLabel(QStringLiteral("Label6"), QStringLiteral("Lesson Select Menu"), {240, 120, 8400, 600}, 22)),
-      Label1(makeLabel(QStringLiteral("Label1"), QStringLiteral("ここのLessonは大文字・小文字が区別されます"),
+      SSTab1(makeControl(ControlKind::TabStrip, QStringLiteral("SSTab1"), {}, {240, 840, 8400, 435},
+                         11)),
+      Label6(makeLabel(QStringLiteral("Label6"), QStringLiteral("Lesson Select Menu"),
+                       {240, 120, 8400, 600}, 22)),
+      Label1(makeLabel(QStringLiteral("Label1"),
+                       QStringLiteral("ここのLessonは大文字・小文字が区別されます"),
                        {240, 5520, 8400, 330}, 10)),
-      Option1(makeControl(ControlKind::OptionButton, QStringLiteral("Option1"), QStringLiteral("XGA"),
-                          {8880, 1320, 1560, 360}, 11)),
-      Option2(makeControl(ControlKind::OptionButton, QStringLiteral("Option2"), QStringLiteral("SVGA"),
-                          {8880, 1740, 1560, 360}, 11)),
-      Command2(makeButton(QStringLiteral("Command2"), QStringLiteral("ユーザ定義"), {8880, 3840, 1560, 480}, 10)),
-      Command1(makeButton(QStringLiteral("Command1"), QStringLiteral("Exit"), {8880, 5280, 1560, 480}, 11)),
+      Option1(makeControl(ControlKind::OptionButton, QStringLiteral("Option1"),
+                          QStringLiteral("XGA"), {8880, 1320, 1560, 360}, 11)),
+      Option2(makeControl(ControlKind::OptionButton, QStringLiteral("Option2"),
+                          QStringLiteral("SVGA"), {8880, 1740, 1560, 360}, 11)),
+      Command2(makeButton(QStringLiteral("Command2"), QStringLiteral("ユーザ定義"),
+                          {8880, 3840, 1560, 480}, 10)),
+      Command1(makeButton(QStringLiteral("Command1"), QStringLiteral("Exit"),
+                          {8880, 5280, 1560, 480}, 11)),
       MMControl2(mk, QStringLiteral("MK_Menu.mid"), [this] { MMControl2_StatusUpdate(); }) {
     caption = QStringLiteral("Lesson Select Menu");
     geometry = {0, 0, 10680, 6120};
@@ -35,7 +41,8 @@ Menu::Menu(MkMain& mk)
     SSTab1.listIndex = 0;
     SSTab1.accessibleName = QStringLiteral("Lesson");
     for (int t = 0; t < kTabs; ++t) {
-        Lesson[t] = makeControl(ControlKind::ListBox, QStringLiteral("Lesson"), {}, {240, 1275, 8400, 4200}, 12);
+        Lesson[t] = makeControl(ControlKind::ListBox, QStringLiteral("Lesson"), {},
+                                {240, 1275, 8400, 4200}, 12);
         Lesson[t].index = t;
         Lesson[t].accessibleName = QString::fromUtf16(kTabNames[t]);
         Lesson[t].visible = t == 0;
@@ -54,7 +61,9 @@ QString Menu::lessonWindow() const {
     return !mk.UseLargeWindow && mk.windows.knows(compact) ? compact : QStringLiteral("Marokey");
 }
 
-void Menu::unloadLessonWindow() { mk.windows.Unload(lessonWindow()); }
+void Menu::unloadLessonWindow() {
+    mk.windows.Unload(lessonWindow());
+}
 
 void Menu::Form_Load() {
     unloadLessonWindow();
@@ -67,7 +76,8 @@ void Menu::Form_Load() {
         if (t < 0 || t >= kTabs) continue; // no tab for that kind
         const int n = CategoryCount[t];
         if (n >= kListed) continue;
-        Lesson[t].items << QStringLiteral("%1 : ").arg(n + 1, 3, 10, QChar(u'0')) + mk.LessonTitle[i];
+        Lesson[t].items << QStringLiteral("%1 : ").arg(n + 1, 3, 10, QChar(u'0')) +
+                               mk.LessonTitle[i];
         MenuMap[t][n] = static_cast<qint16>(i);
         CategoryCount[t] = static_cast<qint16>(n + 1);
     }
@@ -110,7 +120,8 @@ void Menu::ConfirmLesson(int index) {
     const int p = Lesson[index].listIndex;
     if (p < 0 || p >= 500) return;
     mk.CurrentLesson = MenuMap[index][p];
-    mk.MessageText = mk.LessonTitle[mk.CurrentLesson] + QStringLiteral("\r\rLessonを行います。よろしいですか？");
+    mk.MessageText =
+        mk.LessonTitle[mk.CurrentLesson] + QStringLiteral("\r\rLessonを行います。よろしいですか？");
     if (mk.ShowMessage(1) == MessageAnswer::Yes) mk.windows.Show(lessonWindow());
 }
 

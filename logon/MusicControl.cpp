@@ -4,9 +4,7 @@
 
 MusicControl::MusicControl(MkMain& mk, QString fileName, std::function<void()> onStatus)
     : mk_(mk), fileName_(std::move(fileName)), device_(mk.ports.media.create()) {
-    device_->onStatus = [this, onStatus = std::move(onStatus)] {
-        mk_.windows.dispatch(onStatus);
-    };
+    device_->onStatus = [this, onStatus = std::move(onStatus)] { mk_.windows.dispatch(onStatus); };
 }
 
 MusicControl::~MusicControl() {
@@ -18,7 +16,9 @@ void MusicControl::start() {
     device_->play();
 }
 
-void MusicControl::close() { device_->close(); }
+void MusicControl::close() {
+    device_->close();
+}
 
 void MusicControl::countAndLoop(quint8& ticks, int limit) {
     if (ticks < limit) {

@@ -3,7 +3,6 @@
 #include "core/Media.h"
 
 #include <QString>
-
 #include <memory>
 
 class MkMain;

@@ -8,14 +8,19 @@ namespace {
 
 constexpr int kRow = 540;
 
-Twips headingAt(int row) { return {240, 780 + row * kRow, 1320, 345}; }
-Twips boxAt(int row) { return {1680, 720 + row * kRow, 2880, 405}; }
+Twips headingAt(int row) {
+    return {240, 780 + row * kRow, 1320, 345};
+}
+Twips boxAt(int row) {
+    return {1680, 720 + row * kRow, 2880, 405};
+}
 
 } // namespace
 
 SetUp::SetUp(MkMain& mk)
     : Window(mk, QStringLiteral("SetUp")),
-      Label3(makeLabel(QStringLiteral("Label3"), QStringLiteral("ＭＫ SetUp"), {240, 120, 4320, 480}, 18)),
+      Label3(makeLabel(QStringLiteral("Label3"), QStringLiteral("ＭＫ SetUp"),
+                       {240, 120, 4320, 480}, 18)),
       Label1(makeLabel(QStringLiteral("Label1"), QStringLiteral("ユーザー名"), headingAt(0), 11)),
       Text1(makeTextBox(QStringLiteral("Text1"), QStringLiteral("ユーザー名"), boxAt(0))),
       Label2(makeLabel(QStringLiteral("Label2"), QStringLiteral("パスワード"), headingAt(1), 11)),
@@ -76,10 +81,12 @@ void SetUp::Command1_Click() {
     const auto classNo = number(Text4);
     const auto pupilNo = number(Text5);
     if (!year || !classNo || !pupilNo) {
-        mk.ShowMessageText(QStringLiteral("学年・学級・番号には、0 から 255 までの数字を入力してください。"));
+        mk.ShowMessageText(
+            QStringLiteral("学年・学級・番号には、0 から 255 までの数字を入力してください。"));
         return;
     }
-    if (const auto problem = credentials::fieldProblem(Text6.caption, QStringLiteral("氏名"), false)) {
+    if (const auto problem =
+            credentials::fieldProblem(Text6.caption, QStringLiteral("氏名"), false)) {
         mk.ShowMessageText(*problem);
         return;
     }

@@ -1,10 +1,10 @@
 #include "core/Catalogue.h"
+
 #include "core/KeyTables.h"
 #include "support/ProgramFolder.h"
 #include "support/ScriptedPorts.h"
 
 #include <QBuffer>
-
 #include <gtest/gtest.h>
 
 namespace {
@@ -99,10 +99,10 @@ TEST(Catalogue, KindsOutsideTheTabsStillLoad) {
 
 TEST(KeyDefinitions, TablesAreReadInFileOrder) {
     QByteArray bytes(381, '\0');
-    bytes[65] = 30;        // label of "A"
-    bytes[127 + 65] = 0;   // finger
-    bytes[254 + 65] = 1;   // right Shift
-    bytes[127 + 97] = 7;   // finger of "a"
+    bytes[65] = 30;      // label of "A"
+    bytes[127 + 65] = 0; // finger
+    bytes[254 + 65] = 1; // right Shift
+    bytes[127 + 97] = 7; // finger of "a"
     Loaded l(records(0, 1), QByteArray());
     l.folder.write(u"MKData/KEY_DEFINE.DAT"_qs, bytes);
     TestProgram p(l.folder.root());
@@ -116,8 +116,8 @@ TEST(KeyDefinitions, TablesAreReadInFileOrder) {
 }
 
 TEST(KeyDefinitions, MissingOrShortFileEndsAfterTheCatalogueIsRead) {
-    for (const std::optional<QByteArray>& keys : {std::optional<QByteArray>(),
-                                                  std::optional<QByteArray>(QByteArray(380, 1))}) {
+    for (const std::optional<QByteArray>& keys :
+         {std::optional<QByteArray>(), std::optional<QByteArray>(QByteArray(380, 1))}) {
         ProgramFolder folder;
         folder.fillWithMinimalProgram();
         if (keys)

@@ -1,10 +1,10 @@
 #include "logon/Ending.h"
+
 #include "logon/HistoryFile.h"
 #include "support/ProgramFolder.h"
 #include "support/ScriptedPorts.h"
 
 #include <QFile>
-
 #include <gtest/gtest.h>
 
 namespace {
@@ -104,6 +104,7 @@ TEST_F(EndingWindow, AFailedEmergencyCopySaysSo) {
     folder.write(u"documents"_qs, "a file where the folder should be");
     windows.Show(u"Ending"_qs);
     ASSERT_EQ(p.messages.shown.size(), 2);
-    EXPECT_EQ(p.messages.shown[1], u"個人履歴ファイル作成に失敗しました。ＭＫを強制終了します。"_qs);
+    EXPECT_EQ(p.messages.shown[1],
+              u"個人履歴ファイル作成に失敗しました。ＭＫを強制終了します。"_qs);
     EXPECT_TRUE(windows.ended());
 }

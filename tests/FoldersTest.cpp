@@ -1,4 +1,5 @@
 #include "core/Folders.h"
+
 #include "support/ProgramFolder.h"
 #include "support/ScriptedPorts.h"
 
@@ -29,7 +30,8 @@ TEST(Folders, EmptyItemsMeanTheDefaultsAndNamedFoldersNeedNotExist) {
     EXPECT_EQ(p.mk.DataFolder, folder.data());
     EXPECT_EQ(p.mk.LessonFolder, folder.lessons());
 
-    folder.writeText(u"MKData/Path.dat"_qs, u"\"/mnt/学校/履歴/\"\r\n\"/mnt/school/lessons\"\r\n"_qs);
+    folder.writeText(u"MKData/Path.dat"_qs,
+                     u"\"/mnt/学校/履歴/\"\r\n\"/mnt/school/lessons\"\r\n"_qs);
     TestProgram q(folder.root());
     ASSERT_TRUE(FixFolders(q.mk));
     EXPECT_EQ(q.mk.DataFolder, u"/mnt/学校/履歴/"_qs);

@@ -1,8 +1,8 @@
-#include "core/Cp932.h"
 #include "core/ItemText.h"
 
-#include <QBuffer>
+#include "core/Cp932.h"
 
+#include <QBuffer>
 #include <gtest/gtest.h>
 
 namespace {

@@ -49,8 +49,10 @@ class LessonWindowViewTest : public QObject {
         mk.KeyLabelIndex = keys.value().labelIndex;
         mk.KeyFinger = keys.value().finger;
         mk.KeyShift = keys.value().shift;
-        mk.windows.add(QStringLiteral("Marokey"), [](MkMain& m) { return std::make_unique<Marokey>(m); });
-        mk.windows.add(QStringLiteral("Menu"), [](MkMain& m) { return std::make_unique<MenuStandIn>(m); });
+        mk.windows.add(QStringLiteral("Marokey"),
+                       [](MkMain& m) { return std::make_unique<Marokey>(m); });
+        mk.windows.add(QStringLiteral("Menu"),
+                       [](MkMain& m) { return std::make_unique<MenuStandIn>(m); });
         host = std::make_unique<WindowHost>(mk.windows);
         mk.windows.Show(QStringLiteral("Marokey"));
         QVERIFY(view());
@@ -83,7 +85,8 @@ private slots:
         QTest::keyClick(box(), Qt::Key_Return);
         QCOMPARE(window()->CurrentLine, 2);
         QCOMPARE(window()->MissCount, 0);
-        QCOMPARE(view()->findChild<QLabel*>(QStringLiteral("L"))->text(), QStringLiteral("こんにちは"));
+        QCOMPARE(view()->findChild<QLabel*>(QStringLiteral("L"))->text(),
+                 QStringLiteral("こんにちは"));
         QCOMPARE(box()->text(), QString());
         commit(QStringLiteral("こんばんは"));
         QTest::keyClick(box(), Qt::Key_Return);

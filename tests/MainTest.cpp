@@ -1,5 +1,6 @@
-#include "core/LessonPack.h"
 #include "core/Main.h"
+
+#include "core/LessonPack.h"
 #include "support/ProgramFolder.h"
 #include "support/ScriptedPorts.h"
 

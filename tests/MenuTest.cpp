@@ -1,4 +1,5 @@
 #include "logon/Menu.h"
+
 #include "support/ScriptedPorts.h"
 
 #include <gtest/gtest.h>
@@ -16,11 +17,11 @@ struct MenuWindow : ::testing::Test {
 
     MenuWindow() {
         windows.add(u"Menu"_qs, [](MkMain& m) { return std::make_unique<Menu>(m); });
-        for (const QString& name : {u"Marokey"_qs, u"StartUp"_qs, u"LogOn"_qs, u"SetUp"_qs,
-                                    u"Ending"_qs})
+        for (const QString& name :
+             {u"Marokey"_qs, u"StartUp"_qs, u"LogOn"_qs, u"SetUp"_qs, u"Ending"_qs})
             windows.add(name, [name](MkMain& m) { return std::make_unique<StandIn>(m, name); });
         const std::pair<int, const char16_t*> catalogue[] = {
-            {1, u"ホーム１"}, {6, u"英文"}, {1, u"ホーム２"}, {0, u"種類なし"},
+            {1, u"ホーム１"}, {6, u"英文"},   {1, u"ホーム２"}, {0, u"種類なし"},
             {1, u"ホーム３"}, {9, u"範囲外"}, {6, u"記号"}};
         int i = 0;
         for (auto [kind, title] : catalogue) {

@@ -1,5 +1,6 @@
-#include "core/Cp932.h"
 #include "core/TextField.h"
+
+#include "core/Cp932.h"
 
 #include <gtest/gtest.h>
 

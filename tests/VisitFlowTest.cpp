@@ -16,7 +16,6 @@
 #include "support/ScriptedPorts.h"
 
 #include <QFile>
-
 #include <gtest/gtest.h>
 
 namespace {

@@ -1,4 +1,5 @@
 #include "core/WindowRegistry.h"
+
 #include "support/ScriptedPorts.h"
 
 #include <gtest/gtest.h>
@@ -123,8 +124,8 @@ TEST_F(Registry, ShowMessageModesAndAnswers) {
     EXPECT_EQ(p.mk.ShowMessage(0), MessageAnswer::Ok);
     EXPECT_EQ(p.mk.ShowMessage(1), MessageAnswer::No);
     EXPECT_EQ(p.mk.ShowMessage(4), MessageAnswer::Yes);
-    EXPECT_EQ(p.messages.buttons, (std::vector<MessageButtons>{
-                                      MessageButtons::Ok, MessageButtons::YesNo,
-                                      MessageButtons::YesNo}));
+    EXPECT_EQ(p.messages.buttons,
+              (std::vector<MessageButtons>{MessageButtons::Ok, MessageButtons::YesNo,
+                                           MessageButtons::YesNo}));
     EXPECT_EQ(p.messages.shown[0], u"一行目\r二行目"_qs);
 }

@@ -51,9 +51,15 @@ void ShapeWidget::paintEvent(QPaintEvent*) {
     p.setBrush(fill.isValid() ? QBrush(fill) : QBrush(Qt::NoBrush));
     const QRectF r = QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5);
     switch (shape) {
-    case ShapeKind::Oval: p.drawEllipse(r); break;
-    case ShapeKind::RoundedRectangle: p.drawRoundedRect(r, 6, 6); break;
-    case ShapeKind::Rectangle: p.drawRect(r); break;
+    case ShapeKind::Oval:
+        p.drawEllipse(r);
+        break;
+    case ShapeKind::RoundedRectangle:
+        p.drawRoundedRect(r, 6, 6);
+        break;
+    case ShapeKind::Rectangle:
+        p.drawRect(r);
+        break;
     }
 }
 
@@ -62,8 +68,12 @@ namespace controlwidgets {
 QWidget* create(const Control& c, QWidget* parent) {
     QWidget* w = nullptr;
     switch (c.kind) {
-    case ControlKind::Label: w = new QLabel(parent); break;
-    case ControlKind::TextBox: w = new LineBox(parent); break;
+    case ControlKind::Label:
+        w = new QLabel(parent);
+        break;
+    case ControlKind::TextBox:
+        w = new LineBox(parent);
+        break;
     case ControlKind::Button: {
         // A focused button answers Enter, as the pupils expect.
         auto* button = new QPushButton(parent);
@@ -71,20 +81,35 @@ QWidget* create(const Control& c, QWidget* parent) {
         w = button;
         break;
     }
-    case ControlKind::OptionButton: w = new QRadioButton(parent); break;
-    case ControlKind::CheckBox: w = new QCheckBox(parent); break;
-    case ControlKind::ListBox: w = new KeyList(parent); break;
-    case ControlKind::ComboBox: w = new QComboBox(parent); break;
-    case ControlKind::Frame: w = new QGroupBox(parent); break;
-    case ControlKind::Shape: w = new ShapeWidget(parent); break;
+    case ControlKind::OptionButton:
+        w = new QRadioButton(parent);
+        break;
+    case ControlKind::CheckBox:
+        w = new QCheckBox(parent);
+        break;
+    case ControlKind::ListBox:
+        w = new KeyList(parent);
+        break;
+    case ControlKind::ComboBox:
+        w = new QComboBox(parent);
+        break;
+    case ControlKind::Frame:
+        w = new QGroupBox(parent);
+        break;
+    case ControlKind::Shape:
+        w = new ShapeWidget(parent);
+        break;
     case ControlKind::ProgressBar: {
         auto* bar = new QProgressBar(parent);
         bar->setTextVisible(false);
         w = bar;
         break;
     }
-    case ControlKind::TabStrip: w = new QTabBar(parent); break;
-    case ControlKind::Timer: return nullptr;
+    case ControlKind::TabStrip:
+        w = new QTabBar(parent);
+        break;
+    case ControlKind::Timer:
+        return nullptr;
     }
     w->setObjectName(c.objectName());
     return w;
@@ -120,9 +145,12 @@ void applyLook(const Control& c, QWidget* w) {
 
 Qt::Alignment alignmentOf(const Control& c) {
     switch (c.alignment) {
-    case Alignment::Right: return Qt::AlignRight | Qt::AlignTop;
-    case Alignment::Center: return Qt::AlignHCenter | Qt::AlignTop;
-    case Alignment::Left: break;
+    case Alignment::Right:
+        return Qt::AlignRight | Qt::AlignTop;
+    case Alignment::Center:
+        return Qt::AlignHCenter | Qt::AlignTop;
+    case Alignment::Left:
+        break;
     }
     return Qt::AlignLeft | Qt::AlignTop;
 }

@@ -5,7 +5,6 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QWidget>
-
 #include <functional>
 
 class QKeyEvent;

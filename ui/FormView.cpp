@@ -8,8 +8,8 @@
 
 #include <QCheckBox>
 #include <QCloseEvent>
-#include <QKeyEvent>
 #include <QComboBox>
+#include <QKeyEvent>
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
@@ -56,16 +56,23 @@ void FormView::fire(const std::function<void(Window&)>& handler) {
 void FormView::connectEvents(Bound& b) {
     Control* c = b.control;
     if (b.timer) {
-        connect(b.timer, &QTimer::timeout, this, [this, c] { fire([c](Window& w) { w.Timer(*c); }); });
+        connect(b.timer, &QTimer::timeout, this,
+                [this, c] { fire([c](Window& w) { w.Timer(*c); }); });
         return;
     }
     const auto click = [this, c] { fire([c](Window& w) { w.Click(*c); }); };
     if (auto* button = qobject_cast<QPushButton*>(b.widget)) {
         connect(button, &QPushButton::clicked, this, click);
     } else if (auto* radio = qobject_cast<QRadioButton*>(b.widget)) {
-        connect(radio, &QRadioButton::clicked, this, [c, click] { c->value = 1; click(); });
+        connect(radio, &QRadioButton::clicked, this, [c, click] {
+            c->value = 1;
+            click();
+        });
     } else if (auto* check = qobject_cast<QCheckBox*>(b.widget)) {
-        connect(check, &QCheckBox::clicked, this, [c, click](bool on) { c->value = on; click(); });
+        connect(check, &QCheckBox::clicked, this, [c, click](bool on) {
+            c->value = on;
+            click();
+        });
     } else if (auto* list = qobject_cast<QListWidget*>(b.widget)) {
         connect(list, &QListWidget::currentRowChanged, this, [this, c, click](int row) {
             if (syncing_) return;
@@ -149,8 +156,7 @@ void FormView::sync() {
         }
     }
     syncing_ = false;
-    if (const QString focus = window_->takeFocusRequest(); !focus.isEmpty())
-        pendingFocus_ = focus;
+    if (const QString focus = window_->takeFocusRequest(); !focus.isEmpty()) pendingFocus_ = focus;
     if (isVisible() && !pendingFocus_.isEmpty()) {
         if (QWidget* w = widgetFor(pendingFocus_)) w->setFocus();
         pendingFocus_.clear();

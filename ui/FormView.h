@@ -3,7 +3,6 @@
 #include "core/Control.h"
 
 #include <QWidget>
-
 #include <functional>
 #include <optional>
 #include <vector>

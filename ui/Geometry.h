@@ -10,9 +10,15 @@ namespace geometry {
 
 inline constexpr int kTwipsPerPixel = 15;
 
-inline int px(int twips) { return (twips + kTwipsPerPixel / 2) / kTwipsPerPixel; }
-inline QRect px(const Twips& t) { return {px(t.left), px(t.top), px(t.width), px(t.height)}; }
-inline int fontPixels(double points) { return qMax(1, qRound(points * 96.0 / 72.0)); }
+inline int px(int twips) {
+    return (twips + kTwipsPerPixel / 2) / kTwipsPerPixel;
+}
+inline QRect px(const Twips& t) {
+    return {px(t.left), px(t.top), px(t.width), px(t.height)};
+}
+inline int fontPixels(double points) {
+    return qMax(1, qRound(points * 96.0 / 72.0));
+}
 
 // &HBBGGRR as the design writes colours.
 inline QColor color(quint32 bgr) {

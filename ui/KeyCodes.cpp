@@ -1,7 +1,6 @@
 #include "ui/KeyCodes.h"
 
 #include <QKeyEvent>
-
 #include <unordered_map>
 
 namespace keycodes {
@@ -17,13 +16,20 @@ namespace {
 int keypadCode(int key) {
     if (key >= Qt::Key_0 && key <= Qt::Key_9) return 96 + (key - Qt::Key_0);
     switch (key) {
-    case Qt::Key_Asterisk: return 106;
-    case Qt::Key_Plus: return 107;
-    case Qt::Key_Minus: return 109;
-    case Qt::Key_Period: return 110;
-    case Qt::Key_Slash: return 111;
-    case Qt::Key_Enter: return 13;
-    default: return 0;
+    case Qt::Key_Asterisk:
+        return 106;
+    case Qt::Key_Plus:
+        return 107;
+    case Qt::Key_Minus:
+        return 109;
+    case Qt::Key_Period:
+        return 110;
+    case Qt::Key_Slash:
+        return 111;
+    case Qt::Key_Enter:
+        return 13;
+    default:
+        return 0;
     }
 }
 
@@ -38,13 +44,13 @@ int keyCode(const QKeyEvent& event) {
         return key;
     if (key >= Qt::Key_F1 && key <= Qt::Key_F24) return 112 + (key - Qt::Key_F1);
     static const std::unordered_map<int, int> codes = {
-        {Qt::Key_Backspace, 8}, {Qt::Key_Tab, 9},        {Qt::Key_Return, 13},
-        {Qt::Key_Enter, 13},    {Qt::Key_Shift, 16},     {Qt::Key_Control, 17},
-        {Qt::Key_Alt, 18},      {Qt::Key_Pause, 19},     {Qt::Key_CapsLock, 20},
-        {Qt::Key_Escape, 27},   {Qt::Key_Space, 32},     {Qt::Key_PageUp, 33},
-        {Qt::Key_PageDown, 34}, {Qt::Key_End, 35},       {Qt::Key_Home, 36},
-        {Qt::Key_Left, 37},     {Qt::Key_Up, 38},        {Qt::Key_Right, 39},
-        {Qt::Key_Down, 40},     {Qt::Key_Insert, 45},    {Qt::Key_Delete, 46},
+        {Qt::Key_Backspace, 8}, {Qt::Key_Tab, 9},          {Qt::Key_Return, 13},
+        {Qt::Key_Enter, 13},    {Qt::Key_Shift, 16},       {Qt::Key_Control, 17},
+        {Qt::Key_Alt, 18},      {Qt::Key_Pause, 19},       {Qt::Key_CapsLock, 20},
+        {Qt::Key_Escape, 27},   {Qt::Key_Space, 32},       {Qt::Key_PageUp, 33},
+        {Qt::Key_PageDown, 34}, {Qt::Key_End, 35},         {Qt::Key_Home, 36},
+        {Qt::Key_Left, 37},     {Qt::Key_Up, 38},          {Qt::Key_Right, 39},
+        {Qt::Key_Down, 40},     {Qt::Key_Insert, 45},      {Qt::Key_Delete, 46},
         {Qt::Key_NumLock, 144}, {Qt::Key_ScrollLock, 145},
     };
     const auto it = codes.find(key);

@@ -24,4 +24,6 @@ MessageAnswer QtMessagePort::show(const QString& text, MessageButtons buttons) {
     return box.exec() == QMessageBox::Yes ? MessageAnswer::Yes : MessageAnswer::No;
 }
 
-void QtBeep::beep() { QApplication::beep(); }
+void QtBeep::beep() {
+    QApplication::beep();
+}

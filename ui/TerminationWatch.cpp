@@ -1,7 +1,6 @@
 #include "ui/TerminationWatch.h"
 
 #include <QSocketNotifier>
-
 #include <csignal>
 #include <sys/socket.h>
 #include <unistd.h>

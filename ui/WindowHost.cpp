@@ -16,7 +16,9 @@ WindowHost::~WindowHost() {
         delete view;
 }
 
-void WindowHost::windowLoaded(Window& w) { views_[&w] = new FormView(w, registry_); }
+void WindowHost::windowLoaded(Window& w) {
+    views_[&w] = new FormView(w, registry_);
+}
 
 void WindowHost::windowShown(Window& w) {
     FormView* view = views_.at(&w);
@@ -31,7 +33,9 @@ void WindowHost::windowShown(Window& w) {
     view->activateWindow();
 }
 
-void WindowHost::windowHidden(Window& w) { views_.at(&w)->hide(); }
+void WindowHost::windowHidden(Window& w) {
+    views_.at(&w)->hide();
+}
 
 void WindowHost::windowUnloaded(Window& w) {
     const auto it = views_.find(&w);
@@ -42,7 +46,9 @@ void WindowHost::windowUnloaded(Window& w) {
     views_.erase(it);
 }
 
-void WindowHost::programEnded(int status) { QCoreApplication::exit(status); }
+void WindowHost::programEnded(int status) {
+    QCoreApplication::exit(status);
+}
 
 void WindowHost::syncAll() {
     for (auto& [window, view] : views_)

@@ -5,7 +5,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-
 #include <gtest/gtest.h>
 
 ProgramFolder::ProgramFolder() {
@@ -31,9 +30,13 @@ QByteArray ProgramFolder::read(const QString& relative) const {
     return f.readAll();
 }
 
-bool ProgramFolder::exists(const QString& relative) const { return QFile::exists(root() + relative); }
+bool ProgramFolder::exists(const QString& relative) const {
+    return QFile::exists(root() + relative);
+}
 
-void ProgramFolder::remove(const QString& relative) const { QFile::remove(root() + relative); }
+void ProgramFolder::remove(const QString& relative) const {
+    QFile::remove(root() + relative);
+}
 
 void ProgramFolder::fillWithMinimalProgram() const {
     writeText(QStringLiteral("MKLesson/Lesson_List.txt"),

@@ -4,7 +4,6 @@
 #include "core/Ports.h"
 
 #include <QStringList>
-
 #include <deque>
 #include <memory>
 
