@@ -27,13 +27,17 @@ void LessonWindow::Form_Load() {
     MissCount = 0;
     ClearInputOnTick = 0;
     mk.NumLockShown = 0;
+    showCounters();
+    SetFocus(T);
+}
+
+void LessonWindow::showCounters() {
     M_C.caption = QString::number(TotalChars);
     Z_G.caption = QString::number(LineCount);
     Z_T.caption = QString::number(mk.ScoreHistory(mk.CurrentLesson, 0));
     S_T.caption = QString::number(BestScore);
     K_K.caption = QString::number(TotalExperience);
     N_L.caption = QString::number(LineCount);
-    SetFocus(T);
 }
 
 bool LessonWindow::MakeNumberLesson() {

@@ -63,12 +63,7 @@ void LessonWindow::resetForRepeat() {
     ClearInputOnTick = 0;
     Miss.caption = QStringLiteral("0");
     BTim.caption = QStringLiteral("0.0");
-    M_C.caption = QString::number(TotalChars);
-    Z_G.caption = QString::number(LineCount);
-    Z_T.caption = QString::number(mk.ScoreHistory(mk.CurrentLesson, 0));
-    S_T.caption = QString::number(BestScore);
-    K_K.caption = QString::number(TotalExperience);
-    N_L.caption = QString::number(LineCount);
+    showCounters();
     H.caption = kStartPrompt;
     T.caption = kStartPrompt;
     L.caption = kLinePlaceholder;

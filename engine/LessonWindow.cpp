@@ -6,19 +6,10 @@
 namespace {
 
 Control label(const QString& name, const QString& caption = QString()) {
-    Control c;
-    c.kind = ControlKind::Label;
-    c.name = name;
-    c.caption = caption;
-    return c;
+    return makeLabel(name, caption);
 }
 
-Control button(const QString& name, const QString& caption) {
-    Control c = label(name, caption);
-    c.kind = ControlKind::Button;
-    c.backColor = colors::kButtonFace;
-    return c;
-}
+Control button(const QString& name, const QString& caption) { return makeButton(name, caption); }
 
 } // namespace
 
@@ -153,4 +144,14 @@ void LessonWindow::stopClock() {
     const double now = mk.ports.clock.monotonicSeconds();
     ElapsedSeconds = static_cast<float>(now - StartTime);
     BTim.caption = results::formatSeconds(ElapsedSeconds);
+}
+
+void LessonWindow::setLineLayout(double fontSize, int height, int lineTop, int inputTop) {
+    for (Control* c : {&L, &H, &T}) {
+        c->fontSize = fontSize;
+        c->geometry.height = height;
+    }
+    L.geometry.top = lineTop;
+    H.geometry.top = inputTop;
+    T.geometry.top = inputTop;
 }

@@ -119,6 +119,9 @@ protected:
     virtual Twips lineInputGeometry() const = 0;
     virtual bool hasMockLayout() const = 0;
     bool isMockLesson() const;
+    // The line, echo and input box sizes: the mock tests' smaller ones or the usual.
+    void setLineLayout(double fontSize, int height, int lineTop, int inputTop);
+    void showCounters();
     // Key guide of the guided runs: key, finger and Shift of a character.
     void markGuide(const QString& c, bool on);
     QString displayForm(const QString& text) const;

@@ -21,15 +21,7 @@ void LessonWindow::StartLineRun() {
     CurrentLine = 1;
     L.caption = lessonLine(1);
     T.geometry = lineInputGeometry();
-    if (hasMockLayout() && isMockLesson()) {
-        for (Control* c : {&L, &H, &T}) {
-            c->fontSize = 14;
-            c->geometry.height = 945;
-        }
-        L.geometry.top = 3020;
-        H.geometry.top = 3960;
-        T.geometry.top = 3960;
-    }
+    if (hasMockLayout() && isMockLesson()) setLineLayout(14, 945, 3020, 3960);
     T.imeMode = lessonKind() == 2 ? ImeMode::Hiragana : ImeMode::On;
     if (lessonKind() == 5 && mk.LessonFile[mk.CurrentLesson].left(3) == u"英単語")
         T.imeMode = ImeMode::Off;

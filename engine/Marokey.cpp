@@ -15,11 +15,7 @@ void place(Control& c, Twips at, double fontSize, Alignment align = Alignment::L
     c.alignment = align;
 }
 
-Control label(const QString& name) {
-    Control c;
-    c.name = name;
-    return c;
-}
+Control label(const QString& name) { return makeLabel(name); }
 
 } // namespace
 
@@ -154,15 +150,7 @@ void Marokey::ShowResults() {
     Timer1.enabled = false;
     ExperienceText =
         results::experienceText(GainedExperience, TotalExperience, TenMinuteCount, LEV.caption);
-    if (isMockLesson()) {
-        for (Control* c : {&L, &H, &T}) {
-            c->fontSize = 17;
-            c->geometry.height = 795;
-        }
-        L.geometry.top = 3240;
-        H.geometry.top = 4080;
-        T.geometry.top = 4080;
-    }
+    if (isMockLesson()) setLineLayout(17, 795, 3240, 4080);
     T.geometry = {kMargin, 9240, 945, 465};
     TK_F.visible = false;
     const results::Summary summary{mk.LessonTitle[mk.CurrentLesson],
