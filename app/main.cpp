@@ -12,6 +12,7 @@
 #include "logon/StartUp.h"
 #include "media/SdlMedia.h"
 #include "ui/QtMessagePort.h"
+#include "ui/QtPrinter.h"
 #include "ui/TerminationWatch.h"
 #include "ui/WindowHost.h"
 
@@ -61,7 +62,8 @@ int main(int argc, char* argv[]) {
     UniformRandom random;
     QtBeep beep;
     SdlMediaFactory media;
-    MkMain mk(Ports{messages, clock, random, beep, media},
+    QtPrinter printer;
+    MkMain mk(Ports{messages, clock, random, beep, media, printer},
               QApplication::applicationDirPath() + u'/');
     registerWindows(mk.windows);
     WindowHost windowHost(mk.windows);

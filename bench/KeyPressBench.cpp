@@ -5,6 +5,7 @@
 #include "media/SilentMedia.h"
 #include "ui/FormView.h"
 #include "ui/QtMessagePort.h"
+#include "ui/QtPrinter.h"
 #include "ui/WindowHost.h"
 
 #include <QApplication>
@@ -51,7 +52,8 @@ void KeyPressAndRedraw(benchmark::State& state) {
     FixedRandom random;
     NoBeep beep;
     SilentMediaFactory media;
-    MkMain mk(Ports{messages, clock, random, beep, media}, lessons);
+    QtPrinter printer(dir.filePath(QStringLiteral("print.pdf")));
+    MkMain mk(Ports{messages, clock, random, beep, media, printer}, lessons);
     mk.DefaultLessonFolder = lessons;
     mk.LessonTitle[0] = QStringLiteral("テンキー");
     mk.LessonFile[0] = QStringLiteral("keys.txt");

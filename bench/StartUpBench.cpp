@@ -25,6 +25,12 @@ public:
     void beep() override {}
 };
 
+class NoPrinter final : public PrintPort {
+public:
+    std::optional<int> askCopies() override { return std::nullopt; }
+    void print(const QString&, const QString&, double, int) override {}
+};
+
 void write(const QString& path, const QByteArray& bytes) {
     QFile f(path);
     if (f.open(QIODevice::WriteOnly)) f.write(bytes);
@@ -53,8 +59,9 @@ void StartUpWork(benchmark::State& state) {
     UniformRandom random;
     NoBeep beep;
     SilentMediaFactory media;
+    NoPrinter printer;
     for (auto _ : state) {
-        MkMain mk(Ports{messages, clock, random, beep, media}, root);
+        MkMain mk(Ports{messages, clock, random, beep, media, printer}, root);
         FixFolders(mk);
         LoadCatalogueAndKeys(mk);
         const bool current = unpackLessons(mk.LessonFolder, 2.2f) == UnpackOutcome::AlreadyCurrent;

@@ -15,6 +15,7 @@ struct Ports {
     RandomSource& random;
     BeepPort& beep;
     MediaFactory& media;
+    PrintPort& printer;
 };
 
 // The one shared state of the running program: every window reads and writes

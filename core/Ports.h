@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <QTime>
+#include <optional>
 
 // The seams between the logic and the platform. The window layer and the
 // media layer give real implementations; tests give scripted ones.
@@ -37,4 +38,14 @@ class BeepPort {
 public:
     virtual ~BeepPort() = default;
     virtual void beep() = 0;
+};
+
+class PrintPort {
+public:
+    virtual ~PrintPort() = default;
+    // The print dialog: the number of copies, or nothing when the user cancels.
+    virtual std::optional<int> askCopies() = 0;
+    // Prints text once per copy, all copies in one job; lines are separated by CR LF.
+    virtual void print(const QString& text, const QString& fontName, double pointSize,
+                       int copies) = 0;
 };

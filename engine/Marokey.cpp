@@ -15,7 +15,9 @@ void place(Control& c, Twips at, double fontSize, Alignment align = Alignment::L
     c.alignment = align;
 }
 
-Control label(const QString& name) { return makeLabel(name); }
+Control label(const QString& name) {
+    return makeLabel(name);
+}
 
 } // namespace
 
@@ -23,7 +25,8 @@ Marokey::Marokey(MkMain& mk)
     : LessonWindow(mk, QStringLiteral("Marokey")), P(label(QStringLiteral("P"))),
       LSIMEI(label(QStringLiteral("LSIMEI"))), LNEN(label(QStringLiteral("LNEN"))),
       LKUMI(label(QStringLiteral("LKUMI"))), LBAN(label(QStringLiteral("LBAN"))),
-      Credit(label(QStringLiteral("Credit"))) {
+      Credit(label(QStringLiteral("Credit"))),
+      Command1(makeButton(QStringLiteral("Command1"), QStringLiteral("Print"))) {
     caption = QStringLiteral("Marokey");
     geometry = {0, 0, 15120, 10500};
     backColor = 0xFFF8F0;
@@ -32,7 +35,7 @@ Marokey::Marokey(MkMain& mk)
     addEngineControls();
     for (Control& h : headings)
         add(h);
-    for (Control* c : {&LSIMEI, &LNEN, &LKUMI, &LBAN, &Credit, &P})
+    for (Control* c : {&LSIMEI, &LNEN, &LKUMI, &LBAN, &Credit, &Command1, &P})
         add(*c);
 }
 
@@ -90,7 +93,8 @@ void Marokey::layOut() {
     Tim.accessibleName = QStringLiteral("時刻");
     place(Repeat, {kMargin, 2160, 1320, 450}, 10);
     place(Lesson_Select, {2160, 2160, 1320, 450}, 10);
-    place(Credit, {3960, 2220, 7500, 330}, 9);
+    place(Command1, {3600, 2160, 1320, 450}, 10);
+    place(Credit, {5280, 2220, 6240, 330}, 9);
     Credit.caption = QStringLiteral("Marokey 2.1　　Produced   by　Marokey 開発チーム");
     Credit.foreColor = 0x808080;
 
@@ -108,6 +112,17 @@ void Marokey::layOut() {
     P.transparent = true;
     P.backColor = colors::kWhite;
     P.accessibleName = QStringLiteral("結果");
+}
+
+void Marokey::Click(Control& c) {
+    if (&c == &Command1) return Command1_Click();
+    LessonWindow::Click(c);
+}
+
+void Marokey::Command1_Click() {
+    const auto copies = mk.ports.printer.askCopies();
+    if (copies) mk.ports.printer.print(PrintText, QStringLiteral("ＭＳ 明朝"), 24, *copies);
+    SetFocus(T);
 }
 
 void Marokey::showPupil() {

@@ -11,8 +11,11 @@ public:
     Control P;
     Control LSIMEI, LNEN, LKUMI, LBAN;
     Control Credit;
+    Control Command1; // Print
     std::vector<Control> headings;
 
+    void Click(Control& c) override;
+    void Command1_Click();
     void SetTenKeyLayout() override;
     void ShowResults() override;
 

@@ -96,6 +96,17 @@ TEST_F(TenKeyRun, TheLastEnterShowsTheResultsAndEscLeavesThem) {
                            u"　3 の経験値を減らし、総経験値は 39 になった！"_qs,
                            u"　10分入力数は 60 文字で、Level は 合格圏外 だった！"_qs}));
     EXPECT_TRUE(m->PrintText.endsWith(u"　レ ベ ル　：　合格圏外"_qs));
+    // Print sends that summary in Mincho at 24 points, as many times as asked;
+    // a cancelled dialog prints nothing.
+    printer.copies = 3;
+    mk.windows.dispatch([&] { m->Command1_Click(); });
+    printer.copies.reset();
+    mk.windows.dispatch([&] { m->Command1_Click(); });
+    ASSERT_EQ(printer.jobs.size(), 1u);
+    EXPECT_EQ(printer.jobs[0].text, m->PrintText);
+    EXPECT_EQ(printer.jobs[0].fontName, u"ＭＳ 明朝"_qs);
+    EXPECT_EQ(printer.jobs[0].pointSize, 24);
+    EXPECT_EQ(printer.jobs[0].copies, 3);
     // The guide at rest, the line labels back in place, the input box out of the way.
     EXPECT_EQ(m->TK[12].backColor, colors::kLightGrey);
     EXPECT_EQ(m->F[7].backColor, colors::kLightRed);

@@ -5,10 +5,14 @@
 #include "support/ScriptedPorts.h"
 #include "ui/ControlWidgets.h"
 #include "ui/FormView.h"
+#include "ui/QtPrinter.h"
 #include "ui/WindowHost.h"
 
+#include <QApplication>
+#include <QFile>
 #include <QInputMethodEvent>
 #include <QLabel>
+#include <QTemporaryDir>
 #include <QTest>
 
 namespace {
@@ -119,5 +123,32 @@ private slots:
     }
 };
 
-QTEST_MAIN(LessonWindowViewTest)
+// Printing through the real printer path, into a PDF: one job, a page per copy.
+class PrintTest : public QObject {
+    Q_OBJECT
+private slots:
+    void threeCopiesMakeOneDocumentOfThreePages() {
+        QTemporaryDir dir;
+        const QString pdf = dir.filePath(QStringLiteral("results.pdf"));
+        QtPrinter printer(pdf, 3);
+        const auto copies = printer.askCopies();
+        QCOMPARE(copies, std::optional<int>(3));
+        printer.print(
+            QStringLiteral("\r\n\r\n\r\n\r\n　4 年 2 組 15 番 山田\r\n\r\n　得　　点　：　64"),
+            QStringLiteral("ＭＳ 明朝"), 24, *copies);
+        QFile file(pdf);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray bytes = file.readAll();
+        QCOMPARE(bytes.count("/Type /Page\n") + bytes.count("/Type /Page\r") +
+                     bytes.count("/Type /Page/") + bytes.count("/Type /Page "),
+                 3);
+    }
+};
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    LessonWindowViewTest view;
+    PrintTest print;
+    return QTest::qExec(&view, argc, argv) | QTest::qExec(&print, argc, argv);
+}
 #include "LessonWindowViewTest.moc"

@@ -36,7 +36,8 @@ struct LessonFixture : ::testing::Test {
     FakeRandom random;
     CountingBeep beep;
     RecordingMedia media;
-    MkMain mk{Ports{messages, clock, random, beep, media}, folder.root()};
+    RecordingPrinter printer;
+    MkMain mk{Ports{messages, clock, random, beep, media, printer}, folder.root()};
 
     LessonFixture() {
         mk.DefaultLessonFolder = folder.lessons();

@@ -18,7 +18,7 @@ double FakeRandom::next() {
 }
 
 TestProgram::TestProgram(const QString& programFolder)
-    : mk(Ports{messages, clock, random, beep, media}, programFolder) {}
+    : mk(Ports{messages, clock, random, beep, media, printer}, programFolder) {}
 
 namespace {
 

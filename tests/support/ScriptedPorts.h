@@ -54,6 +54,23 @@ public:
     std::vector<MediaDevice*> devices;
 };
 
+// The print dialog answered with a number of copies (none: cancelled); jobs kept.
+class RecordingPrinter final : public PrintPort {
+public:
+    struct Job {
+        QString text;
+        QString fontName;
+        double pointSize;
+        int copies;
+    };
+    std::optional<int> askCopies() override { return copies; }
+    void print(const QString& text, const QString& fontName, double pointSize, int n) override {
+        jobs.push_back({text, fontName, pointSize, n});
+    }
+    std::optional<int> copies = 1;
+    std::vector<Job> jobs;
+};
+
 // A shared state wired to scripted ports, for a program folder of the test's choice.
 struct TestProgram {
     explicit TestProgram(const QString& programFolder = QString());
@@ -62,5 +79,6 @@ struct TestProgram {
     FakeRandom random;
     CountingBeep beep;
     RecordingMedia media;
+    RecordingPrinter printer;
     MkMain mk;
 };
