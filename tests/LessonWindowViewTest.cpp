@@ -8,21 +8,12 @@
 #include "ui/QtPrinter.h"
 #include "ui/WindowHost.h"
 
-#include <QApplication>
 #include <QFile>
 #include <QInputMethodEvent>
 #include <QLabel>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
-
-namespace {
-
-class MenuStandIn final : public Window {
-public:
-    explicit MenuStandIn(MkMain& mk) : Window(mk, QStringLiteral("Menu")) {}
-};
-
-} // namespace
 
 // The real lesson window on real widgets: keys and input-method commits reach
 // the engine the way a pupil's typing does.
@@ -33,122 +24,98 @@ class LessonWindowViewTest : public QObject {
     std::unique_ptr<TestProgram> p;
     std::unique_ptr<WindowHost> host;
 
-    Marokey* window() { return p->mk.windows.get<Marokey>(QStringLiteral("Marokey")); }
-    FormView* view() { return host->viewOf(QStringLiteral("Marokey")); }
-    LineBox* box() { return view()->findChild<LineBox*>(QStringLiteral("T")); }
+    Marokey* window() { return p->mk.windows.get<Marokey>(u"Marokey"_qs); }
+    FormView* view() { return host->viewOf(u"Marokey"_qs); }
+    LineBox* box() { return view()->findChild<LineBox*>(u"T"_qs); }
+    QLabel* label(const QString& name) { return view()->findChild<QLabel*>(name); }
 
+    // Lesson 0 of this kind and text, on the delivered key table, shown and started.
     void open(int kind, const QString& text) {
+        host.reset();
+        p.reset();
         folder = std::make_unique<ProgramFolder>();
-        folder->writeText(QStringLiteral("MKLesson/lesson.txt"), text);
+        folder->writeText(u"MKLesson/lesson.txt"_qs, text);
         p = std::make_unique<TestProgram>(folder->root());
         MkMain& mk = p->mk;
         mk.DefaultLessonFolder = folder->lessons();
-        mk.LessonTitle[0] = QStringLiteral("あいさつ");
-        mk.LessonFile[0] = QStringLiteral("lesson.txt");
-        mk.LessonFile2[0] = QStringLiteral("1");
+        mk.LessonFile[0] = u"lesson.txt"_qs;
         mk.LessonKind[0] = static_cast<quint8>(kind);
-        mk.LessonFactor[0] = 1.0f;
-        const auto keys = readKeyDefine(QStringLiteral(MK_PROGRAM_DIR "/MKData/KEY_DEFINE.DAT"));
-        QVERIFY(keys.ok());
-        mk.KeyLabelIndex = keys.value().labelIndex;
-        mk.KeyFinger = keys.value().finger;
-        mk.KeyShift = keys.value().shift;
-        mk.windows.add(QStringLiteral("Marokey"),
-                       [](MkMain& m) { return std::make_unique<Marokey>(m); });
-        mk.windows.add(QStringLiteral("Menu"),
-                       [](MkMain& m) { return std::make_unique<MenuStandIn>(m); });
+        const KeyTables keys =
+            readKeyDefine(QStringLiteral(MK_PROGRAM_DIR "/MKData/KEY_DEFINE.DAT")).value();
+        mk.KeyLabelIndex = keys.labelIndex;
+        mk.KeyFinger = keys.finger;
+        mk.KeyShift = keys.shift;
+        mk.windows.add(u"Marokey"_qs, [](MkMain& m) { return std::make_unique<Marokey>(m); });
+        mk.windows.add(u"Menu"_qs,
+                       [](MkMain& m) { return std::make_unique<Window>(m, u"Menu"_qs); });
         host = std::make_unique<WindowHost>(mk.windows);
-        mk.windows.Show(QStringLiteral("Marokey"));
+        mk.windows.Show(u"Marokey"_qs);
         QVERIFY(view());
         box()->setFocus();
+        QTest::keyClick(box(), Qt::Key_Return); // starts the run
     }
 
     void commit(const QString& text) {
-        QInputMethodEvent preedit(QStringLiteral("かな"), {});
+        QInputMethodEvent preedit(u"かな"_qs, {}), done;
         QCoreApplication::sendEvent(box(), &preedit);
-        QInputMethodEvent done;
         done.setCommitString(text);
         QCoreApplication::sendEvent(box(), &done);
     }
 
 private slots:
-    void cleanup() {
-        host.reset();
-        p.reset();
-        folder.reset();
-    }
-
     void hiraganaLineCommittedThroughTheInputMethodIsAccepted() {
-        open(2, QStringLiteral("おはよう\r\nこんにちは\r\n"));
-        QTest::keyClick(box(), Qt::Key_Return);
+        open(2, u"おはよう\r\nこんにちは\r\n"_qs);
         QCOMPARE(window()->Phase, LessonWindow::Typing);
         QCOMPARE(window()->T.imeMode, ImeMode::Hiragana);
         QVERIFY(box()->inputMethodQuery(Qt::ImEnabled).toBool());
-        commit(QStringLiteral("おはよう"));
-        QCOMPARE(window()->T.caption, QStringLiteral("おはよう"));
+        commit(u"おはよう"_qs);
+        QCOMPARE(window()->T.caption, u"おはよう"_qs);
         QTest::keyClick(box(), Qt::Key_Return);
         QCOMPARE(window()->CurrentLine, 2);
         QCOMPARE(window()->MissCount, 0);
-        QCOMPARE(view()->findChild<QLabel*>(QStringLiteral("L"))->text(),
-                 QStringLiteral("こんにちは"));
+        QCOMPARE(label(u"L"_qs)->text(), u"こんにちは"_qs);
         QCOMPARE(box()->text(), QString());
-        commit(QStringLiteral("こんばんは"));
+        commit(u"こんばんは"_qs);
         QTest::keyClick(box(), Qt::Key_Return);
         QCOMPARE(window()->MissCount, 1);
         QCOMPARE(p->beep.count, 1);
     }
 
     void guidedRunsKeepTheInputMethodOut() {
-        open(6, QStringLiteral("Ab\r\n"));
-        QTest::keyClick(box(), Qt::Key_Return);
+        open(6, u"Ab\r\n"_qs);
         QCOMPARE(window()->T.imeMode, ImeMode::Off);
         QVERIFY(!box()->inputMethodQuery(Qt::ImEnabled).toBool());
         QVERIFY(!box()->testAttribute(Qt::WA_InputMethodEnabled));
     }
 
     void guideFollowsRealKeysToTheResults() {
-        open(1, QStringLiteral("ab\r\n"));
-        QTest::keyClick(box(), Qt::Key_Return);
-        auto* a = view()->findChild<QLabel*>(QStringLiteral("AZ_30"));
-        QCOMPARE(a->palette().color(QPalette::Window), QColor(Qt::red));
-        QTest::keyClicks(box(), QStringLiteral("ab"));
-        QCOMPARE(view()->findChild<QLabel*>(QStringLiteral("H"))->text(), QStringLiteral("ＡＢ"));
+        open(1, u"ab\r\n"_qs);
+        QCOMPARE(label(u"AZ_30"_qs)->palette().color(QPalette::Window), QColor(Qt::red));
+        QTest::keyClicks(box(), u"ab"_qs);
+        QCOMPARE(label(u"H"_qs)->text(), u"ＡＢ"_qs);
         QTest::keyClick(box(), Qt::Key_Return);
         QCOMPARE(window()->Phase, LessonWindow::Shown);
-        auto* panel = view()->findChild<QLabel*>(QStringLiteral("P"));
-        QVERIFY(panel->isVisible());
-        QVERIFY(panel->text().contains(QStringLiteral("Escを押すと終了します。")));
+        QVERIFY(label(u"P"_qs)->isVisible());
+        QVERIFY(label(u"P"_qs)->text().contains(u"Escを押すと終了します。"_qs));
         QTest::keyClick(box(), Qt::Key_Escape);
-        QVERIFY(p->mk.windows.isVisible(QStringLiteral("Menu")));
+        QVERIFY(p->mk.windows.isVisible(u"Menu"_qs));
     }
-};
 
-// Printing through the real printer path, into a PDF: one job, a page per copy.
-class PrintTest : public QObject {
-    Q_OBJECT
-private slots:
-    void threeCopiesMakeOneDocumentOfThreePages() {
+    // Printing through the real printer path, into a PDF: one job, a page per copy.
+    void threeCopiesPrintAsOneDocumentOfThreePages() {
         QTemporaryDir dir;
-        const QString pdf = dir.filePath(QStringLiteral("results.pdf"));
+        const QString pdf = dir.filePath(u"results.pdf"_qs);
         QtPrinter printer(pdf, 3);
-        const auto copies = printer.askCopies();
-        QCOMPARE(copies, std::optional<int>(3));
-        printer.print(
-            QStringLiteral("\r\n\r\n\r\n\r\n　4 年 2 組 15 番 山田\r\n\r\n　得　　点　：　64"),
-            QStringLiteral("ＭＳ 明朝"), 24, *copies);
+        QCOMPARE(printer.askCopies(), std::optional<int>(3));
+        printer.print(u"\r\n\r\n\r\n\r\n　4 年 2 組 15 番 山田\r\n\r\n　得　　点　：　64"_qs,
+                      u"ＭＳ 明朝"_qs, 24, 3);
         QFile file(pdf);
         QVERIFY(file.open(QIODevice::ReadOnly));
-        const QByteArray bytes = file.readAll();
-        QCOMPARE(bytes.count("/Type /Page\n") + bytes.count("/Type /Page\r") +
-                     bytes.count("/Type /Page/") + bytes.count("/Type /Page "),
-                 3);
+        QCOMPARE(
+            QString::fromLatin1(file.readAll()).count(QRegularExpression(u"/Type\\s*/Page\\b"_qs)),
+            3);
     }
 };
 
-int main(int argc, char** argv) {
-    QApplication app(argc, argv);
-    LessonWindowViewTest view;
-    PrintTest print;
-    return QTest::qExec(&view, argc, argv) | QTest::qExec(&print, argc, argv);
-}
+QTEST_MAIN(LessonWindowViewTest)
 #include "LessonWindowViewTest.moc"

@@ -21,14 +21,8 @@ public:
     std::function<void()> whileOpen;
 };
 
-// A window that only has to be shown, hidden and seen.
-class StandIn final : public Window {
-public:
-    using Window::Window;
-};
-
-// The large lesson window on lesson 0, with the delivered key table, a pupil
-// and a stand-in menu. Keys go through the registry as the window layer sends them.
+// The large lesson window on lesson 0, with the delivered key table and a
+// stand-in menu. Keys go through the registry as the window layer sends them.
 struct LessonFixture : ::testing::Test {
     ProgramFolder folder;
     WatchedMessages messages;
@@ -41,18 +35,12 @@ struct LessonFixture : ::testing::Test {
 
     LessonFixture() {
         mk.DefaultLessonFolder = folder.lessons();
-        const auto keys = readKeyDefine(QStringLiteral(MK_PROGRAM_DIR "/MKData/KEY_DEFINE.DAT"));
-        if (keys) {
-            mk.KeyLabelIndex = keys.value().labelIndex;
-            mk.KeyFinger = keys.value().finger;
-            mk.KeyShift = keys.value().shift;
-        } else {
-            ADD_FAILURE() << "no delivered key table";
-        }
-        mk.UserName = u"山田花子"_qs;
-        mk.Grade = 3;
-        mk.ClassNo = 2;
-        mk.PupilNo = 15;
+        // Throws when the build has not delivered the key table.
+        const KeyTables keys =
+            readKeyDefine(QStringLiteral(MK_PROGRAM_DIR "/MKData/KEY_DEFINE.DAT")).value();
+        mk.KeyLabelIndex = keys.labelIndex;
+        mk.KeyFinger = keys.finger;
+        mk.KeyShift = keys.shift;
         mk.windows.add(u"Marokey"_qs, [](MkMain& m) { return std::make_unique<Marokey>(m); });
         standIn(u"Menu"_qs);
     }
@@ -66,7 +54,6 @@ struct LessonFixture : ::testing::Test {
         mk.LessonFile2[0] = orderFlag;
         mk.LessonKind[0] = static_cast<quint8>(kind);
         mk.LessonFactor[0] = 1.0f;
-        mk.CurrentLesson = 0;
     }
     // A question lesson, its answers in "answers.txt".
     void setQuestions(const QStringList& questions, const QStringList& answers,
@@ -75,7 +62,7 @@ struct LessonFixture : ::testing::Test {
         folder.writeText(u"MKLesson/answers.txt"_qs, answers.join(u"\r\n"_qs) + u"\r\n"_qs);
     }
     void standIn(const QString& name) {
-        mk.windows.add(name, [name](MkMain& m) { return std::make_unique<StandIn>(m, name); });
+        mk.windows.add(name, [name](MkMain& m) { return std::make_unique<Window>(m, name); });
     }
 
     // Shows the window; nullptr when loading unloaded it.
@@ -102,16 +89,28 @@ struct LessonFixture : ::testing::Test {
             release(c.toUpper().unicode());
         }
     }
-    void enter() {
-        press(13);
-        release(13);
-    }
-    // A whole line in the input box, then Enter.
+    void enter() { typeKeys(u"\r"_qs); }
     void submit(const QString& line) {
         w()->T.caption = line;
         enter();
     }
     void tick() {
         mk.windows.dispatch([&] { w()->Timer1_Timer(); });
+    }
+    // The marked keys, keypad caps and fingers, sorted: "AZ28r F7r" (r red, b blue).
+    QString guide() const {
+        QStringList marks;
+        const auto mark = [&](const char* name, const auto& controls, quint32 rest) {
+            for (size_t i = 0; i < controls.size(); ++i) {
+                const quint32 c = controls[i].backColor;
+                const char colour = c == colors::kRed ? 'r' : c == colors::kBlue ? 'b' : '?';
+                if (c != rest) marks << name + QString::number(i) + colour;
+            }
+        };
+        mark("AZ", w()->AZ, colors::kLightGrey);
+        mark("TK", w()->TK, colors::kLightGrey);
+        mark("F", w()->F, colors::kLightRed);
+        marks.sort();
+        return marks.join(u' ');
     }
 };

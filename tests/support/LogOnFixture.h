@@ -1,6 +1,5 @@
 #pragma once
 
-#include "core/MkMain.h"
 #include "logon/Credentials.h"
 #include "logon/HistoryFile.h"
 #include "logon/IDPASS.h"
@@ -11,23 +10,16 @@
 #include "support/ProgramFolder.h"
 #include "support/ScriptedPorts.h"
 
-#include <QDir>
 #include <gtest/gtest.h>
 
-// Where the log-on windows lead; only whether it opens matters here.
-class MenuStandIn final : public Window {
-public:
-    explicit MenuStandIn(MkMain& mk) : Window(mk, QStringLiteral("Menu")) {}
-};
-
 // The log-on windows, headless, on a program folder whose "Admin.MK" is
-// unlocked and whose history folder is MKData/.
-struct LogOnProgram {
+// unlocked and whose history folder is MKData/; the menu is a stand-in.
+struct LogOnFixture : ::testing::Test {
     ProgramFolder folder;
     TestProgram p{folder.root()};
     WindowRegistry& windows = p.mk.windows;
 
-    LogOnProgram() {
+    LogOnFixture() {
         folder.fillWithMinimalProgram();
         p.mk.DefaultDataFolder = folder.data();
         p.mk.DataFolder = folder.data();
@@ -37,26 +29,16 @@ struct LogOnProgram {
         add<::SetUp>(u"SetUp"_qs);
         add<Num_Lock>(u"Num_Lock"_qs);
         add<StartUp>(u"StartUp"_qs);
-        add<MenuStandIn>(u"Menu"_qs);
+        windows.add(u"Menu"_qs,
+                    [](MkMain& mk) { return std::make_unique<Window>(mk, u"Menu"_qs); });
     }
     template <class W> void add(const QString& name) {
         windows.add(name, [](MkMain& mk) { return std::make_unique<W>(mk); });
     }
-
     void setAdmin(const credentials::AdminPair& pair) const {
         folder.write(u"MKData/Admin.MK"_qs, credentials::writeAdmin(pair));
     }
     QByteArray adminFile() const { return folder.read(u"MKData/Admin.MK"_qs); }
-
-    // A known pupil in year 3, class 2, number 15, stored as fileName + ".mkd".
-    HistoryRecord addPupil(const QString& id, const QString& password, const QString& name,
-                           const QString& fileName) const {
-        HistoryRecord r{{}, name, id, password, 3, 2, 15};
-        r.scores(7, 0) = 88;
-        r.scores(1000, 100) = 9;
-        folder.write(u"MKData/"_qs + fileName + u".mkd"_qs, writeHistory(r));
-        return r;
-    }
 
     LogOn* logOn() {
         if (!windows.isLoaded(u"LogOn"_qs)) windows.Show(u"LogOn"_qs);
@@ -65,15 +47,8 @@ struct LogOnProgram {
     // Fills the log-on boxes and clicks a button, as the window layer would.
     void click(Control LogOn::*button, const QString& id, const QString& password) {
         LogOn* w = logOn();
-        ASSERT_NE(w, nullptr);
         w->Text1.caption = id;
         w->Text2.caption = password;
         windows.dispatch([&] { w->Click(w->*button); });
     }
-    // Names in the history folder, to see that nothing was written.
-    QStringList historyFolder() const {
-        return QDir(folder.data()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot, QDir::Name);
-    }
 };
-
-struct LogOnFixture : ::testing::Test, LogOnProgram {};
