@@ -5,13 +5,7 @@
 namespace {
 
 Control label(const QString& name, const QString& text, Twips at, double size) {
-    Control c;
-    c.kind = ControlKind::Label;
-    c.name = name;
-    c.caption = text;
-    c.accessibleName = text;
-    c.geometry = at;
-    c.fontSize = size;
+    Control c = makeLabel(name, text, at, size);
     c.transparent = true;
     return c;
 }

@@ -40,11 +40,7 @@ class LessonWindowViewTest : public QObject {
         mk.DefaultLessonFolder = folder->lessons();
         mk.LessonFile[0] = u"lesson.txt"_qs;
         mk.LessonKind[0] = static_cast<quint8>(kind);
-        const KeyTables keys =
-            readKeyDefine(QStringLiteral(MK_PROGRAM_DIR "/MKData/KEY_DEFINE.DAT")).value();
-        mk.KeyLabelIndex = keys.labelIndex;
-        mk.KeyFinger = keys.finger;
-        mk.KeyShift = keys.shift;
+        useDeliveredKeys(mk);
         mk.windows.add(u"Marokey"_qs, [](MkMain& m) { return std::make_unique<Marokey>(m); });
         mk.windows.add(u"Menu"_qs,
                        [](MkMain& m) { return std::make_unique<Window>(m, u"Menu"_qs); });

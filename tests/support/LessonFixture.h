@@ -35,12 +35,7 @@ struct LessonFixture : ::testing::Test {
 
     LessonFixture() {
         mk.DefaultLessonFolder = folder.lessons();
-        // Throws when the build has not delivered the key table.
-        const KeyTables keys =
-            readKeyDefine(QStringLiteral(MK_PROGRAM_DIR "/MKData/KEY_DEFINE.DAT")).value();
-        mk.KeyLabelIndex = keys.labelIndex;
-        mk.KeyFinger = keys.finger;
-        mk.KeyShift = keys.shift;
+        useDeliveredKeys(mk);
         mk.windows.add(u"Marokey"_qs, [](MkMain& m) { return std::make_unique<Marokey>(m); });
         standIn(u"Menu"_qs);
     }

@@ -1,5 +1,7 @@
 #include "support/ScriptedPorts.h"
 
+#include "core/KeyTables.h"
+
 MessageAnswer ScriptedMessages::show(const QString& text, MessageButtons b) {
     shown << text;
     buttons.push_back(b);
@@ -48,4 +50,12 @@ std::unique_ptr<MediaDevice> RecordingMedia::create() {
     auto device = std::make_unique<RecordingDevice>(log);
     devices.push_back(device.get());
     return device;
+}
+
+void useDeliveredKeys(MkMain& mk) {
+    const KeyTables keys =
+        readKeyDefine(QStringLiteral(MK_PROGRAM_DIR "/MKData/KEY_DEFINE.DAT")).value();
+    mk.KeyLabelIndex = keys.labelIndex;
+    mk.KeyFinger = keys.finger;
+    mk.KeyShift = keys.shift;
 }

@@ -82,3 +82,6 @@ struct TestProgram {
     RecordingPrinter printer;
     MkMain mk;
 };
+
+// The key table the build delivers, in the shared state; throws when it is missing.
+void useDeliveredKeys(MkMain& mk);
