@@ -14,6 +14,26 @@ foreach(piece MK_Start MK_Menu MK_Ending)
     list(APPEND MK_SOUND_FILES ${MK_DATA_DIR}/${piece}.mid)
 endforeach()
 
+# Each piece rendered to Ogg Vorbis beside its score, so that the program plays
+# it without loading the synthesizer and its soundfont. Made from the .mid, so
+# always newer than it; the program plays a score whose rendering is older.
+find_program(MK_FLUIDSYNTH fluidsynth REQUIRED)
+find_program(MK_OGGENC oggenc REQUIRED)
+set(MK_SOUNDFONT /usr/share/sounds/sf2/TimGM6mb.sf2)
+foreach(piece MK_Start MK_Menu MK_Ending)
+    set(rendered ${CMAKE_CURRENT_BINARY_DIR}/${piece}.wav)
+    # Gain 1.2 is what SDL_mixer gives FluidSynth at full volume: as loud as the score played live.
+    add_custom_command(OUTPUT ${MK_DATA_DIR}/${piece}.ogg
+        COMMAND ${MK_FLUIDSYNTH} -n -i -q -r 44100 -g 1.2 -F ${rendered}
+                ${MK_SOUNDFONT} ${MK_DATA_DIR}/${piece}.mid
+        COMMAND ${MK_OGGENC} --quiet -q 2 -o ${MK_DATA_DIR}/${piece}.ogg ${rendered}
+        COMMAND ${CMAKE_COMMAND} -E rm -f ${rendered}
+        DEPENDS ${MK_DATA_DIR}/${piece}.mid
+        COMMENT "Rendering MKData/${piece}.ogg"
+        VERBATIM)
+    list(APPEND MK_SOUND_FILES ${MK_DATA_DIR}/${piece}.ogg)
+endforeach()
+
 foreach(sound hit boo tada)
     add_custom_command(OUTPUT ${MK_DATA_DIR}/${sound}.wav
         COMMAND ${CMAKE_COMMAND} -E make_directory ${MK_DATA_DIR}

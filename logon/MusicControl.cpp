@@ -26,6 +26,7 @@ void MusicControl::countAndLoop(quint8& ticks, int limit) {
         return;
     }
     ticks = 0;
-    close();
-    start();
+    // Rewound, not reloaded: loading a piece again would stall the window.
+    device_->prev();
+    device_->play();
 }

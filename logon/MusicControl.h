@@ -7,9 +7,9 @@
 
 class MkMain;
 
-// A window's music: one piece from the data folder, started, restarted after a
-// number of status reports, and closed with the window. Reports reach the
-// window's handler as events, like any other.
+// A window's music: one piece from the data folder, started, rewound and
+// played again after a number of status reports, and closed with the window.
+// Reports reach the window's handler as events, like any other.
 class MusicControl {
 public:
     MusicControl(MkMain& mk, QString fileName, std::function<void()> onStatus);
@@ -17,7 +17,8 @@ public:
 
     void start();
     void close();
-    // Counts a report; on the report after `limit` counted ones the piece restarts.
+    // Counts a report; on the report after `limit` counted ones the piece
+    // starts again from the beginning.
     void countAndLoop(quint8& ticks, int limit);
 
 private:

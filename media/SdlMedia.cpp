@@ -1,57 +1,13 @@
 #include "media/SdlMedia.h"
 
-#include <QCoreApplication>
+#include "media/RenderedMusic.h"
+#include "media/SdlAudio.h"
+
 #include <QFile>
-#include <QFileInfo>
 #include <QtGlobal>
-#include <SDL.h>
 #include <SDL_mixer.h>
 
 namespace {
-
-constexpr const char* kSoundFont = "/usr/share/sounds/sf2/TimGM6mb.sf2";
-
-enum class Audio { Untried, Open, Unavailable, Closed };
-Audio audio = Audio::Untried;
-
-// The music the mixer was last told to play. SDL_mixer holds one piece at a
-// time, so a device halts it only while it is still its own.
-Mix_Music* currentMusic = nullptr;
-
-// Runs as the application object goes, after the windows and their devices:
-// the mixer thread must stop before the process tears down what it reads.
-// Mix_Quit is left out: it unloads the decoders a music freed later still needs.
-void closeAudio() {
-    if (audio != Audio::Open) return;
-    Mix_HaltChannel(-1);
-    Mix_HaltMusic();
-    currentMusic = nullptr;
-    Mix_CloseAudio();
-    SDL_QuitSubSystem(SDL_INIT_AUDIO);
-    audio = Audio::Closed;
-}
-
-// Once per process, on the first play, so that starting the program never
-// waits for the sound system.
-bool audioReady() {
-    if (audio != Audio::Untried) return audio == Audio::Open;
-    audio = Audio::Unavailable;
-    if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) {
-        qWarning("No sound: %s", SDL_GetError());
-        return false;
-    }
-    Mix_Init(MIX_INIT_MID);
-    if (QFileInfo::exists(QString::fromLatin1(kSoundFont))) Mix_SetSoundFonts(kSoundFont);
-    // A small buffer keeps the game's sounds close to the key press.
-    if (Mix_OpenAudio(44100, MIX_DEFAULT_FORMAT, 2, 1024) != 0) {
-        qWarning("No sound: %s", Mix_GetError());
-        SDL_QuitSubSystem(SDL_INIT_AUDIO);
-        return false;
-    }
-    audio = Audio::Open;
-    qAddPostRoutine(closeAudio);
-    return true;
-}
 
 bool isWave(const QString& path) {
     return path.endsWith(u".wav", Qt::CaseInsensitive);
@@ -59,33 +15,52 @@ bool isWave(const QString& path) {
 
 } // namespace
 
-struct SdlDevice::Sound {
+// Lives on the sound system's thread: made by open, and its last reference
+// goes in a job posted there, so loading and freeing happen there too.
+struct SdlDevice::Track {
+    SdlAudio& audio;
+    const QString path;
+    bool loadTried = false;
     Mix_Music* music = nullptr;
     Mix_Chunk* chunk = nullptr;
     int channel = -1;
 
-    Sound() = default;
-    Sound(const Sound&) = delete;
-    Sound& operator=(const Sound&) = delete;
-    ~Sound() {
+    Track(SdlAudio& a, QString p) : audio(a), path(std::move(p)) {}
+    Track(const Track&) = delete;
+    Track& operator=(const Track&) = delete;
+    ~Track() {
         stop();
         // Freeing is safe after the mixer closed; SDL_mixer halts nothing of others here.
         if (music) Mix_FreeMusic(music);
         if (chunk) Mix_FreeChunk(chunk);
     }
 
-    bool ownsMusic() const { return music && currentMusic == music; }
+    // Loaded once, on the first play; a restart plays what is loaded.
+    void load() {
+        loadTried = true;
+        const QString file = playableFile(path);
+        const QByteArray name = QFile::encodeName(file);
+        if (isWave(file)) {
+            chunk = Mix_LoadWAV(name.constData());
+        } else {
+            if (file.endsWith(u".mid", Qt::CaseInsensitive)) audio.enableMidi();
+            music = Mix_LoadMUS(name.constData());
+        }
+        if (!music && !chunk) qWarning("Not heard: %s: %s", name.constData(), Mix_GetError());
+    }
+
+    bool ownsMusic() const { return music && audio.playing == music; }
     bool chunkPlaying() const {
-        return audio == Audio::Open && channel >= 0 && Mix_Playing(channel) &&
-               Mix_GetChunk(channel) == chunk;
+        return channel >= 0 && Mix_Playing(channel) && Mix_GetChunk(channel) == chunk;
     }
 
     void play() {
-        if (audio != Audio::Open) return;
+        if (!audio.ready()) return;
+        if (!loadTried) load();
         if (music) {
             if (ownsMusic() && Mix_PlayingMusic()) return;
             if (Mix_PlayMusic(music, 0) == 0)
-                currentMusic = music;
+                audio.playing = music;
             else
                 qWarning("Music not played: %s", Mix_GetError());
         } else if (chunk && !chunkPlaying()) {
@@ -93,18 +68,19 @@ struct SdlDevice::Sound {
         }
     }
 
-    // Stops only what is this sound's own, so the next play starts from the beginning.
+    // Stops only what is this track's own, so the next play starts from the beginning.
     void stop() {
+        if (!audio.isOpen()) return;
         if (ownsMusic()) {
-            if (audio == Audio::Open) Mix_HaltMusic();
-            currentMusic = nullptr;
+            Mix_HaltMusic();
+            audio.playing = nullptr;
         }
-        if (chunkPlaying()) Mix_HaltChannel(channel);
+        if (chunk && chunkPlaying()) Mix_HaltChannel(channel);
         channel = -1;
     }
 };
 
-SdlDevice::SdlDevice() {
+SdlDevice::SdlDevice(std::shared_ptr<SdlAudio> audio) : audio_(std::move(audio)) {
     timer_.setInterval(1000);
     QObject::connect(&timer_, &QTimer::timeout, [this] {
         if (onStatus) onStatus();
@@ -116,50 +92,28 @@ SdlDevice::~SdlDevice() {
 }
 
 void SdlDevice::open(const QString& path) {
-    sound_.reset();
-    path_ = path;
-    loadTried_ = false;
+    if (track_) close();
+    track_ = std::make_shared<Track>(*audio_, path);
     timer_.start();
 }
 
 void SdlDevice::play() {
-    if (!isOpen()) return;
-    if (isWave(path_)) return playNow();
-    // Loading a piece takes a moment: the windows come up first, then the music.
-    const int generation = ++generation_;
-    QTimer::singleShot(0, &timer_, [this, generation] {
-        if (generation == generation_ && isOpen()) playNow();
-    });
-}
-
-void SdlDevice::playNow() {
-    if (!audioReady()) return;
-    if (!loadTried_) {
-        loadTried_ = true;
-        const QByteArray file = QFile::encodeName(path_);
-        auto sound = std::make_unique<Sound>();
-        if (isWave(path_))
-            sound->chunk = Mix_LoadWAV(file.constData());
-        else
-            sound->music = Mix_LoadMUS(file.constData());
-        if (sound->music || sound->chunk)
-            sound_ = std::move(sound);
-        else
-            qWarning("Not heard: %s: %s", file.constData(), Mix_GetError());
-    }
-    if (sound_) sound_->play();
+    if (track_) audio_->post([track = track_] { track->play(); });
 }
 
 void SdlDevice::prev() {
-    if (sound_) sound_->stop();
+    if (track_) audio_->post([track = track_] { track->stop(); });
 }
 
 void SdlDevice::close() {
     timer_.stop();
-    sound_.reset();
-    loadTried_ = false;
+    if (track_) audio_->post([track = std::move(track_)] { track->stop(); });
 }
 
+SdlMediaFactory::SdlMediaFactory() : SdlMediaFactory(std::make_shared<SdlAudio>()) {}
+
+SdlMediaFactory::SdlMediaFactory(std::shared_ptr<SdlAudio> audio) : audio_(std::move(audio)) {}
+
 std::unique_ptr<MediaDevice> SdlMediaFactory::create() {
-    return std::make_unique<SdlDevice>();
+    return std::make_unique<SdlDevice>(audio_);
 }

@@ -1,10 +1,12 @@
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QtEndian>
 #include <gtest/gtest.h>
 #include <stdexcept>
 #include <tuple>
+#include <vorbis/vorbisfile.h>
 
 namespace {
 
@@ -69,7 +71,45 @@ double waveSeconds(const QString& file) {
     return data / 2.0 / rate;
 }
 
+struct Decoded {
+    double seconds = 0;
+    int peak = 0;
+};
+
+// Decodes a whole Ogg Vorbis file to 16-bit samples; throws if it does not decode.
+Decoded decodeOgg(const QString& file) {
+    OggVorbis_File vf;
+    const QByteArray path = QFile::encodeName(QStringLiteral(MK_PROGRAM_DIR "/MKData/") + file);
+    need(file, ov_fopen(path.constData(), &vf) == 0);
+    Decoded d;
+    char buffer[8192];
+    int section = 0;
+    long got = 0;
+    while ((got = ov_read(&vf, buffer, sizeof buffer, 0, 2, 1, &section)) > 0)
+        for (long i = 0; i + 1 < got; i += 2)
+            d.peak = std::max(d.peak, std::abs(int(qFromLittleEndian<qint16>(buffer + i))));
+    d.seconds = ov_time_total(&vf, -1);
+    ov_clear(&vf);
+    need(file, got == 0);
+    return d;
+}
+
 } // namespace
+
+TEST(DeliveredSounds, EachScoreHasAnAudibleRenderingAsLongAndNoOlder) {
+    for (const QString& piece : {u"MK_Start"_qs, u"MK_Menu"_qs, u"MK_Ending"_qs}) {
+        const QString score = piece + u".mid"_qs, rendered = piece + u".ogg"_qs;
+        const QString data = QStringLiteral(MK_PROGRAM_DIR "/MKData/");
+        EXPECT_GE(QFileInfo(data + rendered).lastModified(), QFileInfo(data + score).lastModified())
+            << rendered.toStdString();
+        const Decoded d = decodeOgg(rendered);
+        const double seconds = midiSeconds(score);
+        // The renderer goes on until the last notes have died away.
+        EXPECT_TRUE(d.seconds >= seconds - 0.5 && d.seconds <= seconds + 8)
+            << rendered.toStdString() << ": " << d.seconds << " for " << seconds;
+        EXPECT_GT(d.peak, 8000) << rendered.toStdString();
+    }
+}
 
 TEST(DeliveredSounds, EachIsWellFormedAndOfItsIntendedLength) {
     const std::tuple<QString, double, double> lengths[] = {

@@ -6,6 +6,9 @@ target_link_libraries(mk_media_tests PRIVATE
     mk_test_support mk_media Qt6::Test PkgConfig::SDL2_MIXER GTest::gtest)
 target_compile_definitions(mk_media_tests PRIVATE MK_SOUNDTOOL="$<TARGET_FILE:mk_soundtool>")
 add_dependencies(mk_media_tests mk_sounds mk_soundtool)
+# Decodes the delivered renderings to check they are heard.
+pkg_check_modules(VORBISFILE REQUIRED IMPORTED_TARGET vorbisfile)
+target_link_libraries(mk_media_tests PRIVATE PkgConfig::VORBISFILE)
 gtest_discover_tests(mk_media_tests
     PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen"
     DISCOVERY_TIMEOUT 60)
