@@ -4,11 +4,12 @@
 #include "core/ItemText.h"
 #include "core/Messages.h"
 #include "core/MkMain.h"
+#include "core/RelativeName.h"
+#include "core/WholeFile.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 namespace {
 
@@ -78,25 +79,18 @@ QByteArray writeMarker(float version) {
 
 namespace {
 
-// A packed name may name a sub-folder but never a place outside the folder.
-std::optional<QString> targetPath(const QString& folder, QString name) {
-    name.replace(u'\\', u'/');
-    const QString cleaned = QDir::cleanPath(name);
-    if (cleaned.isEmpty() || cleaned == u"." || QDir::isAbsolutePath(cleaned) || cleaned == u".." ||
-        cleaned.startsWith(u"../"))
-        return std::nullopt;
-    return folder + cleaned;
-}
-
-bool writeWhole(const QString& path, const QByteArray& bytes) {
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) return false;
-    if (file.write(bytes) != bytes.size()) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
+// A packed name may name a sub-folder but never a place outside the folder,
+// nor the pack or its marker, which would undo the unpacking.
+std::optional<QString> targetPath(const QString& folder, const QString& name) {
+    const auto relative = relativeFileName(name);
+    if (!relative) return std::nullopt;
+    const auto same = [&](const QString& own) {
+        return relative->compare(own, Qt::CaseInsensitive) == 0;
+    };
+    if (same(kPackName) || same(kMarkerName)) return std::nullopt;
+    const QString path = folder + *relative;
+    if (!wholefile::liesInside(folder, path)) return std::nullopt;
+    return path;
 }
 
 QByteArray bodyOf(const PackedFile& f) {
@@ -127,9 +121,12 @@ UnpackOutcome unpackLessons(const QString& folder, float version) {
         if (!target) return UnpackOutcome::PackDamaged;
         targets.push_back(*target);
     }
+    if (!wholefile::liesInside(folder, markerPath)) return UnpackOutcome::PackDamaged;
     for (size_t i = 0; i < targets.size(); ++i)
-        if (!writeWhole(targets[i], bodyOf(files.value()[i]))) return UnpackOutcome::WriteFailed;
-    if (!writeWhole(markerPath, writeMarker(version))) return UnpackOutcome::WriteFailed;
+        if (!wholefile::writeInside(folder, targets[i], bodyOf(files.value()[i])))
+            return UnpackOutcome::WriteFailed;
+    if (!wholefile::writeInside(folder, markerPath, writeMarker(version)))
+        return UnpackOutcome::WriteFailed;
     return UnpackOutcome::Unpacked;
 }
 

@@ -48,6 +48,9 @@ public:
     QString UserName;
     QString UserID;
     QString UserPassword;
+    // The history file read at log-on, or the one a new pupil's history will
+    // be created as; the visit is written back here and nowhere else.
+    QString HistoryPath;
     quint8 Grade = 0;
     quint8 ClassNo = 0;
     quint8 PupilNo = 0;

@@ -45,7 +45,7 @@ bool LessonWindow::MakeNumberLesson() {
     if (!recipe) return false;
     const QString name = QStringLiteral("Seisei.txt");
     const QStringList numbers = lessontext::makeNumbers(*recipe, mk.ports.random);
-    if (!lessontext::writeLines(mk.DefaultLessonFolder + name, numbers)) return false;
+    if (!lessontext::writeLines(mk.DefaultLessonFolder, name, numbers)) return false;
     mk.LessonFile[mk.CurrentLesson] = name;
     return true;
 }
@@ -68,7 +68,7 @@ bool LessonWindow::loadLines() {
         failLoad(broken);
         return false;
     }
-    auto lines = lessontext::readFields(mk.DefaultLessonFolder + mk.LessonFile[lesson], true);
+    auto lines = lessontext::readFields(mk.DefaultLessonFolder, mk.LessonFile[lesson], true);
     if (!lines) {
         failLoad(broken);
         return false;
@@ -82,7 +82,7 @@ bool LessonWindow::loadLines() {
     if (mk.LessonFile2[lesson] == u"2") ShuffleLines();
     if (lessonKind() == 5) {
         auto answers =
-            lessontext::readFields(mk.DefaultLessonFolder + mk.LessonFile2[lesson], false);
+            lessontext::readFields(mk.DefaultLessonFolder, mk.LessonFile2[lesson], false);
         if (!answers) {
             failLoad(QStringLiteral("ファイル（解答）が壊れています。"));
             return false;

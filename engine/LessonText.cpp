@@ -3,14 +3,18 @@
 #include "core/Cp932.h"
 #include "core/ItemText.h"
 #include "core/Ports.h"
+#include "core/RelativeName.h"
+#include "core/WholeFile.h"
 
-#include <QSaveFile>
 #include <cmath>
 
 namespace lessontext {
 
-Result<QStringList> readFields(const QString& path, bool skipEmpty) {
-    auto opened = openItemText(path);
+Result<QStringList> readFields(const QString& folder, const QString& name, bool skipEmpty) {
+    const auto relative = relativeFileName(name);
+    if (!relative || !wholefile::liesInside(folder, folder + *relative))
+        return Error{name + QStringLiteral(": not a file of the lesson folder")};
+    auto opened = openItemText(folder + *relative);
     if (!opened) return opened.error();
     ItemReader& reader = opened.value();
     QStringList lines;
@@ -48,19 +52,11 @@ QStringList makeNumbers(const NumberRecipe& recipe, RandomSource& random) {
     return lines;
 }
 
-Status writeLines(const QString& path, const QStringList& lines) {
+Status writeLines(const QString& folder, const QString& name, const QStringList& lines) {
     ItemWriter w;
     for (const QString& line : lines)
         w.line(line);
-    const QByteArray bytes = w.toCp932();
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) return Error{file.errorString()};
-    if (file.write(bytes) != bytes.size()) {
-        file.cancelWriting();
-        return Error{file.errorString()};
-    }
-    if (!file.commit()) return Error{file.errorString()};
-    return Ok{};
+    return wholefile::writeInside(folder, folder + name, w.toCp932());
 }
 
 void shuffle(QStringList& lines, QStringList& answers, RandomSource& random) {

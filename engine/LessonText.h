@@ -12,10 +12,11 @@ namespace lessontext {
 
 inline constexpr int kMaxLines = 500;
 
-// Reads the fields of a lesson text file. Empty fields are skipped when
-// skipEmpty is set (lesson lines) and kept otherwise (answers). A field
-// beyond the 500th line, even an empty one, is an error.
-Result<QStringList> readFields(const QString& path, bool skipEmpty);
+// Reads the fields of the lesson text file name in folder. Empty fields are
+// skipped when skipEmpty is set (lesson lines) and kept otherwise (answers).
+// A field beyond the 500th line, even an empty one, is an error, and so is a
+// name that leads out of the folder: it reads as a missing file.
+Result<QStringList> readFields(const QString& folder, const QString& name, bool skipEmpty);
 
 // A number-lesson recipe: "0", the digit count, ..., the count in its last four characters.
 struct NumberRecipe {
@@ -26,8 +27,9 @@ bool isNumberRecipe(const QString& lessonFile);
 std::optional<NumberRecipe> parseNumberRecipe(const QString& lessonFile);
 // The lines of a generated number lesson: count numbers of exactly digits digits.
 QStringList makeNumbers(const NumberRecipe& recipe, RandomSource& random);
-// Writes lines whole as a lesson file (CP932, CR LF).
-Status writeLines(const QString& path, const QStringList& lines);
+// Writes lines whole as the lesson file name in folder (CP932, CR LF); refused
+// when a link would carry the file out of the folder.
+Status writeLines(const QString& folder, const QString& name, const QStringList& lines);
 
 // Swaps lines (and answers in step) LineCount squared times; a single line stays.
 void shuffle(QStringList& lines, QStringList& answers, RandomSource& random);

@@ -1,5 +1,6 @@
 // Line runs: whole lines typed through the input method and judged on Enter;
 // question lessons add three chances per question.
+#include "core/Cp932.h"
 #include "core/MkMain.h"
 #include "engine/LessonWindow.h"
 
@@ -43,7 +44,8 @@ void LessonWindow::LineKeyPress(int keyAscii) {
                                            : lessonLine(CurrentLine);
     if (keyAscii != 13 || Phase != Typing) return;
     StripLineBreaks();
-    if (T.caption == ExpectedLine) {
+    // Lesson text comes from a code-page file; the input method may type look-alikes.
+    if (cp932::foldLookAlikes(T.caption) == cp932::foldLookAlikes(ExpectedLine)) {
         ++CurrentLine;
         Phase = LineDone;
     } else if (!question) {

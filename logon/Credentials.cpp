@@ -2,10 +2,10 @@
 
 #include "core/Cp932.h"
 #include "core/TextField.h"
+#include "core/WholeFile.h"
 
 #include <QFile>
 #include <QRegularExpression>
-#include <QSaveFile>
 
 namespace credentials {
 
@@ -31,10 +31,17 @@ std::optional<QString> userIdProblem(const QString& id) {
     if (id.isEmpty()) return QStringLiteral("ユーザＩＤが入力されていません");
     if (id.contains(u' '))
         return QStringLiteral("ユーザＩＤに半角スペースは使えません。\r入力しなおしてください。");
-    if (hasForbiddenCharacter(id) || id == u"." || id == u".." || id.endsWith(u'.') ||
-        reservedOnWindows(id))
+    if (hasForbiddenCharacter(id))
         return QStringLiteral("このユーザＩＤはファイル名にできません。\r"
                               "\\ / : * ? \" < > | などの記号を使わずに入力しなおしてください。");
+    // Names the pupil typed without a symbol get a reason they can act on.
+    if (id.endsWith(u'.'))
+        return QStringLiteral("このユーザＩＤはファイル名にできません。\r"
+                              "最後が「.」で終わらないように入力しなおしてください。");
+    if (reservedOnWindows(id))
+        return QStringLiteral("このユーザＩＤはファイル名にできません。\r"
+                              "CON・PRN・AUX・NUL・COM1・LPT1 などはコンピュータが使う名前です。\r"
+                              "別のユーザＩＤを入力してください。");
     return fieldProblem(id, what, true);
 }
 
@@ -71,14 +78,7 @@ Result<AdminPair> readAdminFile(const QString& path) {
 }
 
 Status writeAdminFile(const QString& path, const AdminPair& pair) {
-    QSaveFile file(path);
-    const QByteArray bytes = writeAdmin(pair);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size()) {
-        file.cancelWriting();
-        return Error{file.errorString()};
-    }
-    if (!file.commit()) return Error{file.errorString()};
-    return Ok{};
+    return wholefile::write(path, writeAdmin(pair));
 }
 
 } // namespace credentials

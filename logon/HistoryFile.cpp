@@ -2,10 +2,11 @@
 
 #include "core/MkMain.h"
 #include "core/TextField.h"
+#include "core/WholeFile.h"
 
 #include <QDir>
 #include <QFile>
-#include <QSaveFile>
+#include <QFileInfo>
 #include <cstring>
 
 QByteArray writeHistory(const HistoryRecord& r) {
@@ -37,23 +38,6 @@ Result<HistoryRecord> readHistory(QIODevice& device) {
     r.classNo = quint8(bytes[HistoryRecord::kGradeOffset + 1]);
     r.pupilNo = quint8(bytes[HistoryRecord::kGradeOffset + 2]);
     return r;
-}
-
-Status writeHistoryFile(QIODevice& device, const HistoryRecord& record) {
-    const QByteArray bytes = writeHistory(record);
-    if (device.write(bytes) != bytes.size()) return Error{device.errorString()};
-    return Ok{};
-}
-
-Status writeHistoryFile(const QString& path, const HistoryRecord& record) {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) return Error{file.errorString()};
-    if (auto written = writeHistoryFile(file, record); !written) {
-        file.cancelWriting();
-        return written;
-    }
-    if (!file.commit()) return Error{file.errorString()};
-    return Ok{};
 }
 
 QString findHistoryFile(const QString& folder, const QString& userId) {
@@ -100,6 +84,16 @@ Result<HistoryRecord> LoadHistoryFile(MkMain& mk, const QString& path) {
     return record;
 }
 
-Status SaveHistoryFile(const MkMain& mk, const QString& folder) {
-    return writeHistoryFile(folder + mk.UserID + QStringLiteral(".mkd"), recordOf(mk));
+QString newHistoryPath(const QString& folder, const QString& userId) {
+    return folder + userId + QStringLiteral(".mkd");
+}
+
+Status SaveHistoryFile(const MkMain& mk) {
+    return wholefile::writeInside(mk.DataFolder, mk.HistoryPath, writeHistory(recordOf(mk)));
+}
+
+Status SaveEmergencyCopy(const MkMain& mk) {
+    const QString name = QFileInfo(mk.HistoryPath).fileName();
+    return wholefile::writeInside(mk.EmergencyFolder, mk.EmergencyFolder + name,
+                                  writeHistory(recordOf(mk)));
 }

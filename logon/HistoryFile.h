@@ -31,10 +31,6 @@ enum class HistoryError { Unreadable, Damaged };
 QByteArray writeHistory(const HistoryRecord& record);
 // A file shorter than the record is damaged; a longer one keeps its tail unread.
 Result<HistoryRecord> readHistory(QIODevice& device);
-// Writes the record beside the file, then puts it in the file's place, so a
-// crash or a lost drive never leaves half a record behind.
-Status writeHistoryFile(const QString& path, const HistoryRecord& record);
-Status writeHistoryFile(QIODevice& device, const HistoryRecord& record);
 
 // The file of a user ID in the history folder: the exact name first, then,
 // where the file system tells letter case apart, the one file whose name
@@ -44,6 +40,15 @@ QString findHistoryFile(const QString& folder, const QString& userId);
 // The shared state to and from the pupil's history file.
 HistoryRecord recordOf(const MkMain& mk);
 void takeRecord(MkMain& mk, const HistoryRecord& record);
+// The file a new pupil's history will be created as: the user ID as typed.
+QString newHistoryPath(const QString& folder, const QString& userId);
+
 // Reads the file of the current UserID; the error says why it could not.
 Result<HistoryRecord> LoadHistoryFile(MkMain& mk, const QString& path);
-Status SaveHistoryFile(const MkMain& mk, const QString& folder);
+// Writes the pupil's history back to the file it was read from at log-on
+// (HistoryPath), never to a path made from the ID stored inside it. Written
+// whole: a crash or a lost drive never leaves half a record behind.
+Status SaveHistoryFile(const MkMain& mk);
+// The same record under the same file name in the emergency folder, so that
+// it can later be moved unchanged into the history folder.
+Status SaveEmergencyCopy(const MkMain& mk);

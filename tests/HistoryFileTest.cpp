@@ -45,7 +45,9 @@ TEST(HistoryFile, AFailedSaveLeavesTheOldFileAsItWas) {
     ProgramFolder folder;
     TestProgram program;
     program.mk.UserID = u"taro01"_qs;
-    ASSERT_TRUE(SaveHistoryFile(program.mk, folder.data())); // named by the user ID
+    program.mk.DataFolder = folder.data();
+    program.mk.HistoryPath = folder.data() + u"taro01.mkd"_qs;
+    ASSERT_TRUE(SaveHistoryFile(program.mk));
     const QByteArray saved = folder.read(u"MKData/taro01.mkd"_qs);
     EXPECT_EQ(saved, writeHistory(recordOf(program.mk)));
     program.mk.Grade = 6;
@@ -55,7 +57,7 @@ TEST(HistoryFile, AFailedSaveLeavesTheOldFileAsItWas) {
     const rlimit cap{50000, old.rlim_max};
     const auto handler = std::signal(SIGXFSZ, SIG_IGN);
     setrlimit(RLIMIT_FSIZE, &cap);
-    const Status written = SaveHistoryFile(program.mk, folder.data());
+    const Status written = SaveHistoryFile(program.mk);
     setrlimit(RLIMIT_FSIZE, &old);
     std::signal(SIGXFSZ, handler);
     EXPECT_FALSE(written);

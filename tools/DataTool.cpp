@@ -3,11 +3,9 @@
 //   mk_datatool admin ID PASSWORD OUT   Admin.MK holding the given pair
 #include "core/KeyTables.h"
 #include "core/TextField.h"
+#include "core/WholeFile.h"
 #include "tools/KeyboardTable.h"
 
-#include <QDir>
-#include <QFileInfo>
-#include <QSaveFile>
 #include <QStringList>
 #include <cstdio>
 
@@ -18,13 +16,10 @@ int fail(const QString& message) {
     return 1;
 }
 
-// Writes through a temporary file so that a failed build leaves no half file
-// that would look up to date.
+// Written whole, so that a failed build leaves no half file that would look up to date.
 int save(const QString& path, const QByteArray& bytes) {
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
-        return fail(path + QStringLiteral(": ") + file.errorString());
+    const Status written = wholefile::write(path, bytes);
+    if (!written) return fail(path + QStringLiteral(": ") + written.error().message);
     return 0;
 }
 

@@ -11,10 +11,10 @@
 #include "core/ItemText.h"
 #include "core/LessonPack.h"
 #include "core/Result.h"
+#include "core/WholeFile.h"
 
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QStringDecoder>
 #include <cstdio>
 #include <set>
@@ -79,9 +79,8 @@ Result<QStringList> readLines(const QString& path) {
 }
 
 int writeWhole(const QString& path, const QByteArray& bytes) {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
-        return refuse(path + QStringLiteral(": ") + file.errorString());
+    const Status written = wholefile::write(path, bytes);
+    if (!written) return refuse(path + QStringLiteral(": ") + written.error().message);
     return 0;
 }
 

@@ -1,0 +1,110 @@
+#include "core/WholeFile.h"
+
+#include "core/Cp932.h"
+#include "core/RelativeName.h"
+
+#include <QDateTime>
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace {
+
+struct Place : ::testing::Test {
+    QTemporaryDir dir;
+    QString at(const QString& name) const { return dir.path() + u'/' + name; }
+    QByteArray read(const QString& name) const {
+        QFile f(at(name));
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
+    }
+    void put(const QString& name, const QByteArray& bytes) const {
+        QDir().mkpath(QFileInfo(at(name)).absolutePath());
+        QFile f(at(name));
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(bytes);
+    }
+    QStringList names(const QString& folder = {}) const {
+        return QDir(at(folder)).entryList(QDir::Files | QDir::Hidden | QDir::System);
+    }
+};
+
+} // namespace
+
+TEST_F(Place, AWriteReplacesTheFileWholeAndLeavesNothingBeside) {
+    put(u"a.mkd"_qs, "old");
+    ASSERT_TRUE(wholefile::write(at(u"a.mkd"_qs), "new content"));
+    EXPECT_EQ(read(u"a.mkd"_qs), "new content");
+    ASSERT_TRUE(wholefile::write(at(u"sub/b.txt"_qs), "made with its folder"));
+    EXPECT_EQ(read(u"sub/b.txt"_qs), "made with its folder");
+    EXPECT_EQ(names(), QStringList{u"a.mkd"_qs});
+}
+
+TEST_F(Place, AFailedWriteKeepsTheOldFile) {
+    put(u"a.mkd"_qs, "old");
+    QDir().mkpath(at(u"full/x"_qs));
+    // A folder standing where the file should go cannot be replaced by a rename,
+    // and nothing can be written below a file.
+    EXPECT_FALSE(wholefile::write(at(u"full"_qs), "x"));
+    EXPECT_FALSE(wholefile::write(at(u"a.mkd/b"_qs), "x"));
+    EXPECT_TRUE(QFileInfo(at(u"full/x"_qs)).isDir());
+    EXPECT_EQ(read(u"a.mkd"_qs), "old");
+    EXPECT_EQ(names(), (QStringList{u"a.mkd"_qs}));
+}
+
+TEST_F(Place, AKilledWritersLeftoversGoWithTheNextWriteButAFreshOneStays) {
+    put(u"a.mkd.mk-k1ll3d"_qs, "half");
+    put(u"a.mkd.mk-busy42"_qs, "another writer");
+    put(u"b.mkd.mk-other1"_qs, "another file's");
+    for (const QString& name : {u"a.mkd.mk-k1ll3d"_qs, u"b.mkd.mk-other1"_qs}) {
+        QFile f(at(name));
+        ASSERT_TRUE(f.open(QIODevice::ReadWrite));
+        f.setFileTime(QDateTime::currentDateTime().addSecs(-3600),
+                      QFileDevice::FileModificationTime);
+    }
+    ASSERT_TRUE(wholefile::write(at(u"a.mkd"_qs), "whole"));
+    EXPECT_EQ(names(), (QStringList{u"a.mkd"_qs, u"a.mkd.mk-busy42"_qs, u"b.mkd.mk-other1"_qs}));
+}
+
+TEST_F(Place, LinksOutOfTheFolderAreNeverWrittenThrough) {
+    QDir().mkpath(at(u"inside"_qs));
+    put(u"outside/secret.txt"_qs, "keep");
+    const QString inside = at(u"inside/"_qs);
+    QFile::link(at(u"outside/secret.txt"_qs), at(u"inside/file.txt"_qs));
+    QFile::link(at(u"outside"_qs), at(u"inside/folder"_qs));
+    put(u"inside/ok.txt"_qs, "");
+    QFile::link(at(u"inside/ok.txt"_qs), at(u"inside/near.txt"_qs));
+    EXPECT_FALSE(wholefile::writeInside(inside, inside + u"file.txt"_qs, "x"));
+    EXPECT_FALSE(wholefile::writeInside(inside, inside + u"folder/secret.txt"_qs, "x"));
+    EXPECT_FALSE(wholefile::writeInside(inside, inside + u"folder/new/deep.txt"_qs, "x"));
+    EXPECT_FALSE(wholefile::writeInside(inside, inside + u"../outside/x.txt"_qs, "x"));
+    EXPECT_EQ(read(u"outside/secret.txt"_qs), "keep");
+    EXPECT_EQ(names(u"outside"_qs), QStringList{u"secret.txt"_qs});
+    QFile::link(at(u"inside/nowhere.txt"_qs), at(u"inside/dangling.txt"_qs));
+    EXPECT_FALSE(wholefile::liesInside(inside, inside + u"dangling.txt"_qs));
+    EXPECT_TRUE(wholefile::liesInside(inside, inside + u"near.txt"_qs)); // a link that stays
+    EXPECT_TRUE(wholefile::writeInside(inside, inside + u"new/file.txt"_qs, "y"));
+    EXPECT_FALSE(wholefile::liesInside(at(u"gone/"_qs), at(u"gone/x"_qs))); // a lost drive
+}
+
+TEST(RelativeName, NamesFromFilesStayBelowTheirFolder) {
+    EXPECT_EQ(relativeFileName(u"a.txt"_qs), u"a.txt"_qs);
+    EXPECT_EQ(relativeFileName(u"sub\\b.txt"_qs), u"sub/b.txt"_qs);
+    EXPECT_EQ(relativeFileName(u"./sub/../c.txt"_qs), u"c.txt"_qs);
+    for (const QString& outside :
+         {u""_qs, u"."_qs, u".."_qs, u"../x.txt"_qs, u"sub/../../x"_qs, u"..\\x.txt"_qs,
+          u"/etc/passwd"_qs, u"\\\\server\\x"_qs, u"C:x.txt"_qs, u"c:\\x.txt"_qs, u"sub/"_qs})
+        EXPECT_FALSE(relativeFileName(outside)) << outside.toStdString();
+}
+
+TEST(Cp932LookAlikes, TypedFormsFoldToTheCodePagesOwnAndEncode) {
+    // As an input method on Linux types them, then as the code page decodes them.
+    const QString typed = u"〜−‖¢£¬¦—"_qs;
+    const QString stored = u"～－∥￠￡￢￤―"_qs;
+    EXPECT_FALSE(cp932::represents(typed));
+    EXPECT_EQ(cp932::foldLookAlikes(typed), stored);
+    EXPECT_TRUE(cp932::represents(stored));
+    EXPECT_EQ(cp932::encode(typed), cp932::encode(stored));
+    EXPECT_EQ(cp932::decode(cp932::encode(typed)), stored);
+    EXPECT_EQ(cp932::foldLookAlikes(u"abcあ～"_qs), u"abcあ～"_qs);
+}
