@@ -1,15 +1,8 @@
 #include "core/Main.h"
 
+#include "app/WindowTable.h"
 #include "core/MkMain.h"
 #include "core/SystemPorts.h"
-#include "engine/Marokey.h"
-#include "logon/Ending.h"
-#include "logon/IDPASS.h"
-#include "logon/LogOn.h"
-#include "logon/Menu.h"
-#include "logon/Num_Lock.h"
-#include "logon/SetUp.h"
-#include "logon/StartUp.h"
 #include "media/SdlMedia.h"
 #include "ui/QtMessagePort.h"
 #include "ui/QtPrinter.h"
@@ -22,21 +15,6 @@
 #include <memory>
 
 namespace {
-
-template <class W> void add(WindowRegistry& windows, const char* name) {
-    windows.add(QString::fromLatin1(name), [](MkMain& mk) { return std::make_unique<W>(mk); });
-}
-
-void registerWindows(WindowRegistry& windows) {
-    add<StartUp>(windows, "StartUp");
-    add<LogOn>(windows, "LogOn");
-    add<IDPASS>(windows, "IDPASS");
-    add<SetUp>(windows, "SetUp");
-    add<Num_Lock>(windows, "Num_Lock");
-    add<Menu>(windows, "Menu");
-    add<Marokey>(windows, "Marokey");
-    add<Ending>(windows, "Ending");
-}
 
 void setLook(QApplication& app) {
     app.setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
@@ -65,7 +43,7 @@ int main(int argc, char* argv[]) {
     QtPrinter printer;
     MkMain mk(Ports{messages, clock, random, beep, media, printer},
               QApplication::applicationDirPath() + u'/');
-    registerWindows(mk.windows);
+    windowtable::addAll(mk.windows);
     WindowHost windowHost(mk.windows);
     host = &windowHost;
     TerminationWatch termination([&mk] { mk.windows.dispatch([&mk] { mk.windows.End(0); }); });

@@ -1,5 +1,6 @@
 // The cost of one key press in a keypad run: the engine's handler and the
 // window layer catching up with the changed controls.
+#include "app/WindowTable.h"
 #include "core/MkMain.h"
 #include "engine/Marokey.h"
 #include "media/SilentMedia.h"
@@ -59,8 +60,7 @@ void KeyPressAndRedraw(benchmark::State& state) {
     mk.LessonFile[0] = QStringLiteral("keys.txt");
     mk.LessonKind[0] = 4;
     mk.LessonFactor[0] = 2.0f;
-    mk.windows.add(QStringLiteral("Marokey"),
-                   [](MkMain& m) { return std::make_unique<Marokey>(m); });
+    windowtable::add(mk.windows, Marokey::kName);
     WindowHost host(mk.windows);
     mk.windows.Show(QStringLiteral("Marokey"));
     auto* w = mk.windows.get<Marokey>(QStringLiteral("Marokey"));

@@ -22,7 +22,7 @@ Control label(const QString& name) {
 } // namespace
 
 Marokey::Marokey(MkMain& mk)
-    : LessonWindow(mk, QStringLiteral("Marokey")), P(label(QStringLiteral("P"))),
+    : LessonWindow(mk, kName.toString()), P(label(QStringLiteral("P"))),
       LSIMEI(label(QStringLiteral("LSIMEI"))), LNEN(label(QStringLiteral("LNEN"))),
       LKUMI(label(QStringLiteral("LKUMI"))), LBAN(label(QStringLiteral("LBAN"))),
       Credit(label(QStringLiteral("Credit"))),

@@ -6,6 +6,8 @@
 // panel and the pupil's identity.
 class Marokey final : public LessonWindow {
 public:
+    static constexpr QStringView kName = u"Marokey";
+
     explicit Marokey(MkMain& mk);
 
     Control P;

@@ -7,7 +7,7 @@
 #include <QDir>
 
 Ending::Ending(MkMain& mk)
-    : Window(mk, QStringLiteral("Ending")),
+    : Window(mk, kName.toString()),
       L1(makeLabel(QStringLiteral("L1"), QStringLiteral("個人履歴ファイルの処理中です。"),
                    {480, 1800, 6240, 480}, 14)),
       L2(makeLabel(QStringLiteral("L2"), QStringLiteral("しばらくお待ちください。・・・"),

@@ -9,6 +9,8 @@ class Ending final : public Window {
 public:
     static constexpr quint32 kStartColor = 0x808000; // red 0, green 128, blue 128
 
+    static constexpr QStringView kName = u"Ending";
+
     explicit Ending(MkMain& mk);
 
     Control L1, L2, L3, Title, Version;

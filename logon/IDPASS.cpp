@@ -5,7 +5,7 @@
 #include "logon/LogOn.h"
 
 IDPASS::IDPASS(MkMain& mk)
-    : Window(mk, QStringLiteral("IDPASS")),
+    : Window(mk, kName.toString()),
       Label3(makeLabel(QStringLiteral("Label3"), QStringLiteral("確認入力"), {240, 120, 3600, 420},
                        14)),
       Label1(makeLabel(QStringLiteral("Label1"), QStringLiteral("ユーザＩＤ"),

@@ -13,7 +13,7 @@ const QString kAdminFile = QStringLiteral("Admin.MK");
 } // namespace
 
 LogOn::LogOn(MkMain& mk)
-    : Window(mk, QStringLiteral("LogOn")),
+    : Window(mk, kName.toString()),
       Label3(makeLabel(QStringLiteral("Label3"), QStringLiteral("MK LogOn"), {240, 120, 4320, 480},
                        18)),
       Label1(makeLabel(QStringLiteral("Label1"), QStringLiteral("ユーザＩＤ"),

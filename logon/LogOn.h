@@ -9,6 +9,8 @@ public:
     static constexpr int kUnlockedHeight = 4695;
     static constexpr int kLockedHeight = 3255;
 
+    static constexpr QStringView kName = u"LogOn";
+
     explicit LogOn(MkMain& mk);
 
     Control Label3, Label1, Text1, Label2, Text2, OK, Cancel;

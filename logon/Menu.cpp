@@ -12,7 +12,7 @@ const char16_t* const kTabNames[] = {u"初級編", u"中級編", u"上級編",
 } // namespace
 
 Menu::Menu(MkMain& mk)
-    : Window(mk, QStringLiteral("Menu")),
+    : Window(mk, kName.toString()),
       SSTab1(makeControl(ControlKind::TabStrip, QStringLiteral("SSTab1"), {}, {240, 840, 8400, 435},
                          11)),
       Label6(makeLabel(QStringLiteral("Label6"), QStringLiteral("Lesson Select Menu"),

@@ -12,6 +12,8 @@ public:
     static constexpr int kTabs = 6;
     static constexpr int kListed = 501; // lines a tab lists
 
+    static constexpr QStringView kName = u"Menu";
+
     explicit Menu(MkMain& mk);
 
     Control SSTab1, Label6, Label1, Option1, Option2, Command2, Command1;

@@ -3,7 +3,7 @@
 #include "core/MkMain.h"
 
 Num_Lock::Num_Lock(MkMain& mk)
-    : Window(mk, QStringLiteral("Num_Lock")),
+    : Window(mk, kName.toString()),
       Label1(makeLabel(QStringLiteral("Label1"),
                        QStringLiteral("NumLockが押されました。  テンキーが使用できません。 "
                                       "もう一度NumLockを押して、NumLockをONにして下さい。"),

@@ -6,6 +6,8 @@
 // since the keypad types no digits without it; closes itself when it is.
 class Num_Lock final : public Window {
 public:
+    static constexpr QStringView kName = u"Num_Lock";
+
     explicit Num_Lock(MkMain& mk);
 
     Control Label1;

@@ -18,7 +18,7 @@ Twips boxAt(int row) {
 } // namespace
 
 SetUp::SetUp(MkMain& mk)
-    : Window(mk, QStringLiteral("SetUp")),
+    : Window(mk, kName.toString()),
       Label3(makeLabel(QStringLiteral("Label3"), QStringLiteral("ＭＫ SetUp"),
                        {240, 120, 4320, 480}, 18)),
       Label1(makeLabel(QStringLiteral("Label1"), QStringLiteral("ユーザー名"), headingAt(0), 11)),

@@ -13,7 +13,7 @@ Control label(const QString& name, const QString& text, Twips at, double size) {
 } // namespace
 
 StartUp::StartUp(MkMain& mk)
-    : Window(mk, QStringLiteral("StartUp")),
+    : Window(mk, kName.toString()),
       Title(label(QStringLiteral("Title"), QStringLiteral("Marokey"), {600, 900, 6000, 1200}, 40)),
       Subtitle(label(QStringLiteral("Subtitle"), QStringLiteral("タッチタイピング練習ソフト"),
                      {600, 2160, 6000, 480}, 14)),

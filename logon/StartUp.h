@@ -7,6 +7,8 @@
 // producer line.
 class StartUp final : public Window {
 public:
+    static constexpr QStringView kName = u"StartUp";
+
     explicit StartUp(MkMain& mk);
 
     Control Title;

@@ -1,4 +1,4 @@
-mk_gtest(mk_core_tests
+mk_gtest(mk_core_tests LABEL unit
     SOURCES
         ItemTextTest.cpp TextFieldTest.cpp FoldersTest.cpp CatalogueTest.cpp
         LessonPackTest.cpp WindowRegistryTest.cpp MainTest.cpp

@@ -1,4 +1,4 @@
-mk_gtest(mk_lesson_tests
+mk_gtest(mk_lesson_tests LABEL slow
     SOURCES DeliveredLessonsTest.cpp LessonPackToolTest.cpp
     LINKS mk_core)
 target_compile_definitions(mk_lesson_tests PRIVATE

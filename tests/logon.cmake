@@ -1,4 +1,4 @@
-mk_gtest(mk_logon_tests
+mk_gtest(mk_logon_tests LABEL unit
     SOURCES
         HistoryFileTest.cpp LogOnTest.cpp AdminLockTest.cpp LogOnProfileTest.cpp
-    LINKS mk_logon)
+    LINKS mk_windows)

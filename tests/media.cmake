@@ -9,6 +9,4 @@ add_dependencies(mk_media_tests mk_sounds mk_soundtool)
 # Decodes the delivered renderings to check they are heard.
 pkg_check_modules(VORBISFILE REQUIRED IMPORTED_TARGET vorbisfile)
 target_link_libraries(mk_media_tests PRIVATE PkgConfig::VORBISFILE)
-gtest_discover_tests(mk_media_tests
-    PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen"
-    DISCOVERY_TIMEOUT 60)
+mk_discover_gtests(mk_media_tests slow)

@@ -1,17 +1,17 @@
 # The window layer, driven through real widgets on the offscreen platform.
 add_executable(mk_window_layer_tests WindowLayerTest.cpp)
-target_link_libraries(mk_window_layer_tests PRIVATE mk_test_support mk_ui Qt6::Test)
+target_link_libraries(mk_window_layer_tests PRIVATE mk_test_support mk_ui mk_windows Qt6::Test)
 add_test(NAME WindowLayer COMMAND mk_window_layer_tests)
-set_tests_properties(WindowLayer PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen")
+set_tests_properties(WindowLayer PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen" LABELS unit)
 
 # The real program, launched as a user would start it.
 add_test(NAME ProgramSmoke
     COMMAND bash ${CMAKE_CURRENT_SOURCE_DIR}/smoke/launch.sh $<TARGET_FILE:marokey>)
-set_tests_properties(ProgramSmoke PROPERTIES TIMEOUT 120)
+set_tests_properties(ProgramSmoke PROPERTIES TIMEOUT 120 LABELS slow)
 
 # The lesson window on real widgets.
 add_executable(mk_lesson_view_tests LessonWindowViewTest.cpp)
-target_link_libraries(mk_lesson_view_tests PRIVATE mk_test_support mk_ui Qt6::Test)
+target_link_libraries(mk_lesson_view_tests PRIVATE mk_test_support mk_ui mk_windows Qt6::Test)
 add_dependencies(mk_lesson_view_tests mk_delivered_data)
 add_test(NAME LessonWindowView COMMAND mk_lesson_view_tests)
-set_tests_properties(LessonWindowView PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen")
+set_tests_properties(LessonWindowView PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen" LABELS unit)

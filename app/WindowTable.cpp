@@ -1,0 +1,51 @@
+#include "app/WindowTable.h"
+
+#include "engine/Marokey.h"
+#include "logon/Ending.h"
+#include "logon/IDPASS.h"
+#include "logon/LogOn.h"
+#include "logon/Menu.h"
+#include "logon/Num_Lock.h"
+#include "logon/SetUp.h"
+#include "logon/StartUp.h"
+
+#include <algorithm>
+#include <array>
+
+namespace windowtable {
+namespace {
+
+template <class W> constexpr Entry entry() {
+    return {W::kName,
+            [](MkMain& mk) -> std::unique_ptr<Window> { return std::make_unique<W>(mk); }};
+}
+
+constexpr std::array kTable{
+    entry<StartUp>(),  entry<LogOn>(), entry<IDPASS>(),  entry<::SetUp>(),
+    entry<Num_Lock>(), entry<Menu>(),  entry<Marokey>(), entry<Ending>(),
+};
+
+void addEntry(WindowRegistry& windows, const Entry& e) {
+    windows.add(e.name.toString(), e.make);
+}
+
+} // namespace
+
+std::span<const Entry> entries() {
+    return kTable;
+}
+
+void addAll(WindowRegistry& windows) {
+    for (const Entry& e : kTable)
+        addEntry(windows, e);
+}
+
+bool add(WindowRegistry& windows, QStringView name) {
+    const auto found =
+        std::ranges::find_if(kTable, [name](const Entry& e) { return e.name == name; });
+    if (found == kTable.end()) return false;
+    addEntry(windows, *found);
+    return true;
+}
+
+} // namespace windowtable

@@ -1,0 +1,35 @@
+#include "app/WindowTable.h"
+
+#include "support/ScriptedPorts.h"
+
+#include <gtest/gtest.h>
+
+TEST(WindowTable, ListsEveryWindowOfThisBuildOnce) {
+    QStringList names;
+    for (const windowtable::Entry& e : windowtable::entries())
+        names << e.name.toString();
+    EXPECT_EQ(names, (QStringList{u"StartUp"_qs, u"LogOn"_qs, u"IDPASS"_qs, u"SetUp"_qs,
+                                  u"Num_Lock"_qs, u"Menu"_qs, u"Marokey"_qs, u"Ending"_qs}));
+}
+
+TEST(WindowTable, EachWindowCarriesTheNameItIsListedUnder) {
+    TestProgram p;
+    for (const windowtable::Entry& e : windowtable::entries()) {
+        const std::unique_ptr<Window> w = e.make(p.mk);
+        EXPECT_EQ(w->name(), e.name.toString());
+    }
+}
+
+TEST(WindowTable, RegistersAllOrOnlyTheNamedOnes) {
+    TestProgram all, one;
+    windowtable::addAll(all.mk.windows);
+    for (const windowtable::Entry& e : windowtable::entries())
+        EXPECT_TRUE(all.mk.windows.knows(e.name.toString())) << e.name.toString().toStdString();
+
+    EXPECT_TRUE(windowtable::add(one.mk.windows, u"Menu"));
+    EXPECT_TRUE(one.mk.windows.knows(u"Menu"_qs));
+    EXPECT_FALSE(one.mk.windows.knows(u"LogOn"_qs));
+    // Teacher tools this build lacks stay unknown, so their buttons are greyed.
+    EXPECT_FALSE(windowtable::add(one.mk.windows, u"FileTool"));
+    EXPECT_FALSE(all.mk.windows.knows(u"FileTool"_qs));
+}

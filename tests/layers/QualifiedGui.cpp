@@ -1,0 +1,1 @@
+#include <QtGui/QFont>
