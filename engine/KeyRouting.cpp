@@ -1,4 +1,5 @@
 // Every key of the lesson window arrives here and goes to the run of the lesson's kind.
+#include "core/Keys.h"
 #include "core/MkMain.h"
 #include "engine/LessonWindow.h"
 
@@ -9,22 +10,16 @@ void LessonWindow::T_KeyPress(int keyAscii) {
         mk.windows.Unload(name());
         return;
     }
-    switch (lessonKind()) {
-    case 1:
-    case 6:
+    if (lesson::guidedKeyByKey(lessonKind()))
         GuidedKeyPress(keyAscii);
-        break;
-    case 4:
+    else if (lessonKind() == lesson::Numbers)
         TenKeyPress(keyAscii);
-        break;
-    default:
+    else
         LineKeyPress(keyAscii);
-        break;
-    }
 }
 
 void LessonWindow::T_KeyUp(int keyCode, int) {
-    if (Phase == Shown && keyCode == 27) {
+    if (Phase == Shown && keyCode == keys::kEsc) {
         TK_F.visible = true;
         hideResultsPanel();
         LeaveResults();
@@ -34,15 +29,15 @@ void LessonWindow::T_KeyUp(int keyCode, int) {
         T.caption.clear();
         ClearInputOnKeyUp = 0;
     }
-    if (Phase >= LineDone && LastKeyAscii == 13) {
+    if (Phase >= LineDone && LastKeyAscii == keys::kEnter) {
         T.caption.clear();
-        const bool guided = lessonKind() == 1 || lessonKind() == 6;
+        const bool guided = lesson::guidedKeyByKey(lessonKind());
         if (Phase == LineDone)
-            guided ? NextGuidedLine() : NextLine();
+            guided ? NextCharLine() : NextLine();
         else if (Phase == LastLineDone)
-            guided ? FinishGuidedRun() : FinishLineRun();
+            guided ? FinishCharRun() : FinishLineRun();
     }
-    if (keyCode == 144) {
+    if (keyCode == keys::kNumLock) {
         mk.NumLockShown = 1;
         mk.windows.Show(QStringLiteral("Num_Lock"), true);
     }

@@ -7,7 +7,7 @@ void LessonWindow::Form_Load() {
     mk.ports.random.seedFromClock();
     mk.windows.Hide(QStringLiteral("Menu"));
     loadLayout();
-    if (lessonKind() == 4) SetTenKeyLayout();
+    if (lessonKind() == lesson::Numbers) SetTenKeyLayout();
     Timer1.interval = 100;
     Timer1.enabled = true;
     TotalExperience = 0;
@@ -74,13 +74,13 @@ bool LessonWindow::loadLines() {
         return false;
     }
     LessonLines = std::move(lines).value();
-    if (lessonKind() == 1)
+    if (lessonKind() == lesson::Letters)
         for (QString& line : LessonLines)
             line = line.toUpper();
     LineCount = static_cast<qint16>(LessonLines.size());
     TotalChars = lessontext::countChars(LessonLines);
     if (mk.LessonFile2[lesson] == u"2") ShuffleLines();
-    if (lessonKind() == 5) {
+    if (lessonKind() == lesson::Questions) {
         auto answers =
             lessontext::readFields(mk.DefaultLessonFolder, mk.LessonFile2[lesson], false);
         if (!answers) {

@@ -1,6 +1,7 @@
 #include "engine/LessonWindow.h"
 
 #include "core/MkMain.h"
+#include "engine/KeyboardCaps.h"
 #include "engine/Results.h"
 
 namespace {
@@ -43,8 +44,8 @@ LessonWindow::LessonWindow(MkMain& mk, const QString& name)
     Timer1.enabled = false;
 }
 
-qint16 LessonWindow::lessonKind() const {
-    return mk.LessonKind[mk.CurrentLesson];
+lesson::Kind LessonWindow::lessonKind() const {
+    return static_cast<lesson::Kind>(mk.LessonKind[mk.CurrentLesson]);
 }
 
 void LessonWindow::Click(Control& c) {
@@ -111,9 +112,10 @@ void LessonWindow::TEN_UpDate() {
 }
 
 void LessonWindow::ClearKeyGuide() {
-    for (int i = 0; i <= 54; ++i)
+    // Every key a guide can mark: the character keys up to the right Shift, and Space.
+    for (int i = 0; i <= caps::kRightShift; ++i)
         AZ[i].backColor = colors::kLightGrey;
-    AZ[59].backColor = colors::kLightGrey;
+    AZ[caps::kSpace].backColor = colors::kLightGrey;
     for (Control& f : F)
         f.backColor = colors::kLightRed;
     for (Control& k : TK)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/LessonKind.h"
 #include "core/Window.h"
 
 #include <QStringList>
@@ -71,25 +72,25 @@ public:
     void TEN_UpDate();
     void ClearKeyGuide();
     void StripLineBreaks();
-    void TenKeyPress(int keyAscii);
-    void StartTenKeyRun();
-    void NextTenKeyLine();
-    void FinishTenKeyRun();
     void LineKeyPress(int keyAscii);
     void StartLineRun();
     void NextLine();
     void FinishLineRun();
+    // The guided and keypad runs judge one key at a time and share their steps;
+    // they differ in how they start and in the guide they mark.
     void GuidedKeyPress(int keyAscii);
     void StartGuidedRun();
-    void NextGuidedLine();
-    void FinishGuidedRun();
+    void TenKeyPress(int keyAscii);
+    void StartTenKeyRun();
+    void NextCharLine();
+    void FinishCharRun();
     bool MakeNumberLesson();
     void ShuffleLines();
     virtual void SetTenKeyLayout() = 0;
     virtual void ShowResults() = 0;
 
     QString lessonLine(int oneBased) const { return LessonLines.value(oneBased - 1); }
-    qint16 lessonKind() const;
+    lesson::Kind lessonKind() const;
 
     static inline const QString kStartPrompt =
         QStringLiteral("このラインに入力してください。\rＥnterを押すとスタートします。");
@@ -129,6 +130,14 @@ protected:
 private:
     bool loadLines();
     void failLoad(const QString& what);
-    void markTenKey(const QString& c, quint32 keyColor, quint32 fingerColor);
+    void markTenKey(const QString& c, bool on);
+    bool keypadRun() const { return lessonKind() == lesson::Numbers; }
+    // The shared steps of the key-by-key runs.
+    void charKeyPress(int keyAscii, int typed);
+    void judgeChar(int typed);
+    void beginCharRun();
+    void beginCharLine();
+    void markChar(const QString& c, bool on);
+    void markLineEnd(bool on);
     void resetForRepeat();
 };

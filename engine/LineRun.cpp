@@ -1,7 +1,9 @@
 // Line runs: whole lines typed through the input method and judged on Enter;
 // question lessons add three chances per question.
 #include "core/Cp932.h"
+#include "core/Keys.h"
 #include "core/MkMain.h"
+#include "engine/KeyboardCaps.h"
 #include "engine/LessonWindow.h"
 
 namespace {
@@ -16,15 +18,15 @@ const QString kWrong[3] = {
 
 void LessonWindow::StartLineRun() {
     ClearKeyGuide();
-    readyPrompt(AZ[28], F[7], &AZ[59], &F[8]);
+    readyPrompt(AZ[caps::kEnter], F[finger::kRightLittle], &AZ[caps::kSpace], &F[finger::kThumb]);
     ShowTitleAndProgress();
     StartTime = mk.ports.clock.monotonicSeconds();
     CurrentLine = 1;
     L.caption = lessonLine(1);
     T.geometry = lineInputGeometry();
     if (hasMockLayout() && isMockLesson()) setLineLayout(14, 945, 3020, 3960);
-    T.imeMode = lessonKind() == 2 ? ImeMode::Hiragana : ImeMode::On;
-    if (lessonKind() == 5 && mk.LessonFile[mk.CurrentLesson].left(3) == u"英単語")
+    T.imeMode = lessonKind() == lesson::Hiragana ? ImeMode::Hiragana : ImeMode::On;
+    if (lessonKind() == lesson::Questions && mk.LessonFile[mk.CurrentLesson].left(3) == u"英単語")
         T.imeMode = ImeMode::Off;
     T.caption.clear();
     H.caption.clear();
@@ -37,12 +39,12 @@ void LessonWindow::StartLineRun() {
 
 void LessonWindow::LineKeyPress(int keyAscii) {
     LastKeyAscii = static_cast<qint16>(keyAscii);
-    if (keyAscii == 13 && Phase == Ready) return StartLineRun();
-    const bool question = lessonKind() == 5;
+    if (keyAscii == keys::kEnter && Phase == Ready) return StartLineRun();
+    const bool question = lessonKind() == lesson::Questions;
     ExpectedLine = CurrentLine > LineCount ? QString()
                    : question              ? AnswerLines.value(CurrentLine - 1)
                                            : lessonLine(CurrentLine);
-    if (keyAscii != 13 || Phase != Typing) return;
+    if (keyAscii != keys::kEnter || Phase != Typing) return;
     StripLineBreaks();
     // Lesson text comes from a code-page file; the input method may type look-alikes.
     if (cp932::foldLookAlikes(T.caption) == cp932::foldLookAlikes(ExpectedLine)) {

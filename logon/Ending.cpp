@@ -1,5 +1,6 @@
 #include "logon/Ending.h"
 
+#include "core/Keys.h"
 #include "core/Messages.h"
 #include "core/MkMain.h"
 #include "logon/HistoryFile.h"
@@ -35,7 +36,7 @@ Ending::Ending(MkMain& mk)
 void Ending::Form_Load() {
     mk.windows.Unload(QStringLiteral("Menu"));
     FarewellTicks = 0;
-    if (!SaveHistoryFile(mk, mk.DataFolder)) return emergencyCopy();
+    if (!SaveHistoryFile(mk)) return emergencyCopy();
     MMControl3.start();
 }
 
@@ -43,10 +44,11 @@ void Ending::emergencyCopy() {
     const QString folder = mk.EmergencyFolder;
     mk.ShowMessageText(
         QStringLiteral("ネットワークが有効ではないかハードディスクが壊れています。\r") +
-        QDir::toNativeSeparators(folder) +
+        // The folder as a person reads it: no trailing separator before "に".
+        QDir::toNativeSeparators(QDir::cleanPath(folder)) +
         QStringLiteral("に個人履歴ファイルを作成し強制終了します。\r"
                        "問題解決後、個人履歴ファイルを移動させてください。"));
-    if (!QDir().mkpath(folder) || !SaveHistoryFile(mk, folder))
+    if (!QDir().mkpath(folder) || !SaveEmergencyCopy(mk))
         mk.ShowMessageText(QStringLiteral("個人履歴ファイル作成に失敗しました。") +
                            messages::kForcedEnd);
     mk.windows.End(1);
@@ -75,5 +77,5 @@ void Ending::MMControl3_StatusUpdate() {
 }
 
 void Ending::Form_KeyPress(int& keyAscii) {
-    if (FarewellTicks > 3 && keyAscii == 27) FarewellTicks = 53;
+    if (FarewellTicks > 3 && keyAscii == keys::kEsc) FarewellTicks = 53;
 }

@@ -1,5 +1,7 @@
 #include "logon/IDPASS.h"
 
+#include "core/Cp932.h"
+#include "core/Keys.h"
 #include "core/MkMain.h"
 #include "logon/Credentials.h"
 #include "logon/LogOn.h"
@@ -36,7 +38,7 @@ void IDPASS::Click(Control& c) {
 }
 
 void IDPASS::KeyPress(Control& c, int& keyAscii) {
-    if (keyAscii != 13) return;
+    if (keyAscii != keys::kEnter) return;
     if (&c == &Text1) SetFocus(Text2);
     if (&c == &Text2) SetFocus(Command1);
 }
@@ -44,14 +46,16 @@ void IDPASS::KeyPress(Control& c, int& keyAscii) {
 void IDPASS::Command1_Click() {
     auto* logOn = mk.windows.get<LogOn>(QStringLiteral("LogOn"));
     if (!logOn) return mk.windows.Unload(name());
-    const bool idDiffers = Text1.caption != logOn->Text1.caption;
-    const bool passwordDiffers = Text2.caption != logOn->Text2.caption;
+    const QString id = cp932::foldLookAlikes(Text1.caption);
+    const QString password = cp932::foldLookAlikes(Text2.caption);
+    const bool idDiffers = id != cp932::foldLookAlikes(logOn->Text1.caption);
+    const bool passwordDiffers = password != cp932::foldLookAlikes(logOn->Text2.caption);
     if (idDiffers || passwordDiffers) {
         mk.ShowMessageText(credentials::mismatchMessage(idDiffers, passwordDiffers));
         return mk.windows.Unload(name());
     }
     const auto written = credentials::writeAdminFile(
-        mk.DefaultDataFolder + QStringLiteral("Admin.MK"), {Text1.caption, Text2.caption});
+        mk.DefaultDataFolder + QStringLiteral("Admin.MK"), {id, password});
     if (!written) {
         mk.ShowMessageText(
             QStringLiteral("Admin.MKに書き込めませんでした。\rLockできませんでした。"));

@@ -1,7 +1,10 @@
 #include "logon/LogOn.h"
 
+#include "core/Cp932.h"
+#include "core/Keys.h"
 #include "core/Messages.h"
 #include "core/MkMain.h"
+#include "core/WholeFile.h"
 #include "logon/HistoryFile.h"
 
 #include <QFileInfo>
@@ -93,7 +96,7 @@ void LogOn::Click(Control& c) {
 }
 
 void LogOn::KeyPress(Control& c, int& keyAscii) {
-    if (keyAscii != 13) return;
+    if (keyAscii != keys::kEnter) return;
     if (&c == &Text1) SetFocus(Text2);
     if (&c == &Text2) SetFocus(OK);
 }
@@ -122,9 +125,11 @@ void LogOn::networkFailure() {
 }
 
 void LogOn::OK_Click() {
+    const QString id = cp932::foldLookAlikes(Text1.caption);
+    const QString password = cp932::foldLookAlikes(Text2.caption);
     // An ID that cannot name a file, or a value its field cannot hold, goes no further.
-    if (refused(credentials::userIdProblem(Text1.caption)) ||
-        refused(credentials::fieldProblem(Text2.caption, QStringLiteral("パスワード"), true)))
+    if (refused(credentials::userIdProblem(id)) ||
+        refused(credentials::fieldProblem(password, QStringLiteral("パスワード"), true)))
         return;
     mk.MessageText = QStringLiteral("データは正しいですか？");
     if (mk.ShowMessage(1) != MessageAnswer::Yes) {
@@ -133,24 +138,28 @@ void LogOn::OK_Click() {
         return;
     }
     if (!QFileInfo(mk.DataFolder).isDir()) return networkFailure();
-    const QString path = findHistoryFile(mk.DataFolder, Text1.caption);
+    const QString path = findHistoryFile(mk.DataFolder, id);
     if (path.isEmpty()) {
         // A new pupil starts from nothing, whoever was tried before.
         takeRecord(mk, HistoryRecord{});
-        mk.UserID = Text1.caption;
-        mk.UserPassword = Text2.caption;
+        mk.UserID = id;
+        mk.UserPassword = password;
+        mk.HistoryPath = newHistoryPath(mk.DataFolder, id);
         mk.ShowMessageText(QStringLiteral("個人履歴ファイルが存在しないか壊れています。"
                                           "新しく個人履歴ファイルを作成します。"));
         mk.windows.Show(QStringLiteral("SetUp"));
         return;
     }
-    if (QFileInfo(path).size() < HistoryRecord::kSize) {
+    // A link that leads out of the history folder is as unusable as a short file.
+    if (QFileInfo(path).size() < HistoryRecord::kSize ||
+        !wholefile::liesInside(mk.DataFolder, path)) {
         mk.ShowMessageText(QStringLiteral("個人履歴ファイルが壊れています。\r"
                                           "先生に知らせてください。"));
         return;
     }
     if (!LoadHistoryFile(mk, path)) return networkFailure();
-    if (Text2.caption != mk.UserPassword) {
+    mk.HistoryPath = path;
+    if (password != mk.UserPassword) {
         mk.ShowMessageText(QStringLiteral("パスワードが間違っています。"));
         Text2.caption.clear();
         SetFocus(Text2);
@@ -185,16 +194,18 @@ bool LogOn::entryCheck() {
 void LogOn::LSLock_Click() {
     if (!entryCheck()) return;
     // A cut or garbled admin ID could never be typed again to unlock.
-    if (refused(credentials::fieldProblem(Text1.caption, QStringLiteral("ユーザＩＤ"), false)) ||
-        refused(credentials::fieldProblem(Text2.caption, QStringLiteral("パスワード"), false)))
+    if (refused(credentials::fieldProblem(cp932::foldLookAlikes(Text1.caption),
+                                          QStringLiteral("ユーザＩＤ"), false)) ||
+        refused(credentials::fieldProblem(cp932::foldLookAlikes(Text2.caption),
+                                          QStringLiteral("パスワード"), false)))
         return;
     mk.windows.Show(QStringLiteral("IDPASS"));
 }
 
 void LogOn::LSUnLock_Click() {
     if (!entryCheck()) return;
-    const bool idDiffers = Text1.caption != admin.id;
-    const bool passwordDiffers = Text2.caption != admin.password;
+    const bool idDiffers = cp932::foldLookAlikes(Text1.caption) != admin.id;
+    const bool passwordDiffers = cp932::foldLookAlikes(Text2.caption) != admin.password;
     if (idDiffers || passwordDiffers) {
         mk.ShowMessageText(credentials::mismatchMessage(idDiffers, passwordDiffers));
         return;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/LessonKind.h"
 #include "core/Window.h"
 #include "logon/MusicControl.h"
 
@@ -9,7 +10,7 @@
 // choice, the English word editor and the way out.
 class Menu final : public Window {
 public:
-    static constexpr int kTabs = 6;
+    static constexpr int kTabs = lesson::kTabs;
     static constexpr int kListed = 501; // lines a tab lists
 
     static constexpr QStringView kName = u"Menu";

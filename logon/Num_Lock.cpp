@@ -1,5 +1,6 @@
 #include "logon/Num_Lock.h"
 
+#include "core/Keys.h"
 #include "core/MkMain.h"
 
 Num_Lock::Num_Lock(MkMain& mk)
@@ -17,7 +18,7 @@ Num_Lock::Num_Lock(MkMain& mk)
 }
 
 void Num_Lock::Form_KeyUp(int keyCode, int) {
-    if (keyCode != 144) return;
+    if (keyCode != keys::kNumLock) return;
     mk.NumLockShown = 0;
     mk.windows.Unload(name());
 }

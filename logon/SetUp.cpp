@@ -1,6 +1,8 @@
 #include "logon/SetUp.h"
 
+#include "core/Cp932.h"
 #include "core/ItemText.h"
+#include "core/Keys.h"
 #include "core/MkMain.h"
 #include "logon/Credentials.h"
 
@@ -65,7 +67,7 @@ void SetUp::Click(Control& c) {
 }
 
 void SetUp::KeyPress(Control& c, int& keyAscii) {
-    if (keyAscii != 13) return;
+    if (keyAscii != keys::kEnter) return;
     if (&c == &Text3) SetFocus(Text4);
     if (&c == &Text4) SetFocus(Text5);
     if (&c == &Text5) SetFocus(Text6);
@@ -85,8 +87,8 @@ void SetUp::Command1_Click() {
             QStringLiteral("学年・学級・番号には、0 から 255 までの数字を入力してください。"));
         return;
     }
-    if (const auto problem =
-            credentials::fieldProblem(Text6.caption, QStringLiteral("氏名"), false)) {
+    const QString name = cp932::foldLookAlikes(Text6.caption);
+    if (const auto problem = credentials::fieldProblem(name, QStringLiteral("氏名"), false)) {
         mk.ShowMessageText(*problem);
         return;
     }
@@ -95,7 +97,7 @@ void SetUp::Command1_Click() {
     mk.Grade = *year;
     mk.ClassNo = *classNo;
     mk.PupilNo = *pupilNo;
-    mk.UserName = Text6.caption;
+    mk.UserName = name;
     mk.windows.Show(QStringLiteral("Menu"));
 }
 

@@ -3,6 +3,7 @@
 #include "logon/HistoryFile.h"
 #include "support/ProgramFolder.h"
 #include "support/ScriptedPorts.h"
+#include "support/Windows.h"
 
 #include <gtest/gtest.h>
 
@@ -12,10 +13,11 @@ struct EndingWindow : ::testing::Test {
     WindowRegistry& windows = p.mk.windows;
 
     EndingWindow() {
-        windows.add(u"Ending"_qs, [](MkMain& m) { return std::make_unique<Ending>(m); });
+        addWindows(windows, {Ending::kName});
         p.mk.DefaultDataFolder = p.mk.DataFolder = folder.data();
         p.mk.EmergencyFolder = folder.root() + u"documents/"_qs;
         p.mk.UserID = u"hana"_qs;
+        p.mk.HistoryPath = folder.data() + u"hana.mkd"_qs;
         p.mk.ScoreHistory(4, 0) = 77;
     }
     Ending* ending() { return windows.get<Ending>(u"Ending"_qs); }

@@ -1,5 +1,6 @@
 mk_gtest(mk_core_tests LABEL unit
     SOURCES
         ItemTextTest.cpp TextFieldTest.cpp FoldersTest.cpp CatalogueTest.cpp
-        LessonPackTest.cpp WindowRegistryTest.cpp MainTest.cpp
+        LessonPackTest.cpp LessonPackLinksTest.cpp WindowRegistryTest.cpp MainTest.cpp
+        WholeFileTest.cpp
     LINKS mk_core)

@@ -1,4 +1,5 @@
 mk_gtest(mk_logon_tests LABEL unit
     SOURCES
-        HistoryFileTest.cpp LogOnTest.cpp AdminLockTest.cpp LogOnProfileTest.cpp
+        HistoryFileTest.cpp HistoryWriteBackTest.cpp LogOnTest.cpp AdminLockTest.cpp
+        LogOnProfileTest.cpp PupilMessagesTest.cpp
     LINKS mk_windows)
