@@ -16,11 +16,10 @@
 // A length left out is the one before; "%" repeats the bar before. Every bar
 // must add up to the meter, and every part written in a section must fill it,
 // so that a slip in the score stops the build.
+#include "core/WholeFile.h"
+
 #include <QByteArray>
-#include <QDir>
 #include <QFile>
-#include <QFileInfo>
-#include <QSaveFile>
 #include <QStringList>
 #include <algorithm>
 #include <cctype>
@@ -749,15 +748,12 @@ int fail(const QString& message) {
     return 1;
 }
 
-// Through a temporary file, so that a failed build leaves no half file that
-// would look up to date.
+// Written whole, so that a failed build leaves no half file that would look up to date.
 int save(const QString& path, const std::vector<std::uint8_t>& bytes) {
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    QSaveFile file(path);
-    const auto size = static_cast<qint64>(bytes.size());
-    if (!file.open(QIODevice::WriteOnly) ||
-        file.write(reinterpret_cast<const char*>(bytes.data()), size) != size || !file.commit())
-        return fail(path + QStringLiteral(": ") + file.errorString());
+    const QByteArray data(reinterpret_cast<const char*>(bytes.data()),
+                          static_cast<qsizetype>(bytes.size()));
+    const Status written = wholefile::write(path, data);
+    if (!written) return fail(path + QStringLiteral(": ") + written.error().message);
     return 0;
 }
 
