@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
     cmake ninja-build g++ pkg-config
     qt6-base-dev libgl-dev
-    libsdl2-mixer-dev timgm6mb-soundfont fluidsynth vorbis-tools libvorbis-dev
+    libsdl2-mixer-dev timgm6mb-soundfont fluidsynth vorbis-tools libvorbis-dev libxcb-damage0-dev
     libgtest-dev libgmock-dev libbenchmark-dev
     fonts-ipaexfont-mincho fonts-ipaexfont-gothic
     xvfb xauth xdotool imagemagick poppler-utils

@@ -78,6 +78,8 @@ TEST(PlayableFile, IsTheRenderingUnlessItIsMissingOrOlderThanTheScore) {
     copyPiece(u"MK_Start.ogg"_qs, rendered);
     setModified(rendered, now);
     EXPECT_EQ(playableFile(score), rendered) << "as new as the score";
+    setModified(rendered, now.addMSecs(-1500));
+    EXPECT_EQ(playableFile(score), rendered) << "a copy's times a moment apart";
     setModified(rendered, now.addSecs(-60));
     EXPECT_EQ(playableFile(score), score) << "older than the score";
     EXPECT_EQ(playableFile(dir.filePath(u"tada.wav"_qs)), dir.filePath(u"tada.wav"_qs));
