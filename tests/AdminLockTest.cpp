@@ -31,7 +31,8 @@ TEST_F(AdminLock, BothButtonsAskForEmptyBoxesAndLockRefusesValuesThatWouldNotRea
     for (const auto& [id, password] : refused)
         click(&LogOn::LSLock, id, password);
     EXPECT_EQ(p.messages.shown.size(), 11);
-    EXPECT_FALSE(windows.isLoaded(u"IDPASS"_qs) || locked());
+    EXPECT_FALSE(windows.isLoaded(u"IDPASS"_qs));
+    EXPECT_FALSE(locked());
 }
 
 TEST_F(AdminLock, ALockNeedsTheSamePairTwiceAndReloadsTheLogOnWindowLocked) {
@@ -39,7 +40,8 @@ TEST_F(AdminLock, ALockNeedsTheSamePairTwiceAndReloadsTheLogOnWindowLocked) {
     for (const QString& again : {u"himitsU"_qs, u"himitsu"_qs}) {
         click(&LogOn::LSLock, u"sensei"_qs, u"himitsu"_qs);
         auto* c = windows.get<IDPASS>(u"IDPASS"_qs);
-        ASSERT_TRUE(c && windows.isVisible(u"IDPASS"_qs));
+        ASSERT_TRUE(c);
+        EXPECT_TRUE(windows.isVisible(u"IDPASS"_qs));
         c->Text1.caption = u"sensei"_qs;
         c->Text2.caption = again;
         windows.dispatch([&] { c->Click(c->Command1); });
@@ -48,8 +50,11 @@ TEST_F(AdminLock, ALockNeedsTheSamePairTwiceAndReloadsTheLogOnWindowLocked) {
     }
     EXPECT_EQ(p.messages.shown, QStringList{u"パスワードが間違っています！"_qs});
     EXPECT_EQ(adminFile(), textfield::pack(u"sensei"_qs) + textfield::pack(u"himitsu"_qs));
-    EXPECT_TRUE(windows.isVisible(u"LogOn"_qs) && locked());
-    EXPECT_EQ(logOn()->Text1.caption + logOn()->Text2.caption, QString()); // a fresh window
+    EXPECT_TRUE(windows.isVisible(u"LogOn"_qs));
+    EXPECT_TRUE(locked());
+    // A fresh window.
+    EXPECT_EQ(logOn()->Text1.caption, QString());
+    EXPECT_EQ(logOn()->Text2.caption, QString());
 }
 
 TEST_F(AdminLock, UnlockComparesWithThePairReadAtLoadAndRestoresTheDefault) {

@@ -1,6 +1,7 @@
 #include "logon/Menu.h"
 
 #include "support/ScriptedPorts.h"
+#include "support/Windows.h"
 
 #include <gtest/gtest.h>
 
@@ -9,10 +10,8 @@ struct MenuWindow : ::testing::Test {
     WindowRegistry& windows = p.mk.windows;
 
     MenuWindow() {
-        windows.add(u"Menu"_qs, [](MkMain& m) { return std::make_unique<Menu>(m); });
-        for (const QString& name :
-             {u"Marokey"_qs, u"StartUp"_qs, u"LogOn"_qs, u"SetUp"_qs, u"Ending"_qs})
-            windows.add(name, [name](MkMain& m) { return std::make_unique<Window>(m, name); });
+        addWindows(windows, {Menu::kName});
+        addStandIns(windows, {u"Marokey", u"StartUp", u"LogOn", u"SetUp", u"Ending"});
         const QStringList titles = {u"ホーム１"_qs, u"英文"_qs,   u"ホーム２"_qs, u"種類なし"_qs,
                                     u"ホーム３"_qs, u"範囲外"_qs, u"記号"_qs};
         std::copy(titles.begin(), titles.end(), p.mk.LessonTitle.begin());
@@ -31,8 +30,8 @@ TEST_F(MenuWindow, TabsListTheirLessonsNumberedInCatalogueOrder) {
         tabs << tab.items.join(u',');
     EXPECT_EQ(tabs.join(u'|'),
               u"001 : ホーム１,002 : ホーム２,003 : ホーム３|||||001 : 英文,002 : 記号"_qs);
-    EXPECT_FALSE(windows.isLoaded(u"StartUp"_qs) || windows.isLoaded(u"LogOn"_qs) ||
-                 windows.isLoaded(u"SetUp"_qs));
+    for (QStringView name : {u"StartUp", u"LogOn", u"SetUp"})
+        EXPECT_FALSE(windows.isLoaded(name.toString())) << name.toString().toStdString();
     EXPECT_EQ(p.media.log, (QStringList{u"open MK_Menu.mid"_qs, u"play"_qs}));
     EXPECT_EQ(p.mk.UseLargeWindow, MkMain::True);
 }
@@ -46,10 +45,13 @@ TEST_F(MenuWindow, AKeyOrDoubleClickConfirmsTheSelectedLessonAndActivationUnload
     p.messages.answer(MessageAnswer::No);
     windows.dispatch([&] { m->KeyPress(m->Lesson[0], key); });
     EXPECT_EQ(p.messages.shown, QStringList{u"ホーム２\r\rLessonを行います。よろしいですか？"_qs});
-    EXPECT_TRUE(p.mk.CurrentLesson == 2 && !windows.isLoaded(u"Marokey"_qs));
+    EXPECT_EQ(p.mk.CurrentLesson, 2);
+    EXPECT_FALSE(windows.isLoaded(u"Marokey"_qs));
     m->Lesson[5].listIndex = 1;
+    p.messages.answer(MessageAnswer::Yes);
     windows.dispatch([&] { m->DblClick(m->Lesson[5]); });
-    EXPECT_TRUE(p.mk.CurrentLesson == 6 && windows.isVisible(u"Marokey"_qs));
+    EXPECT_EQ(p.mk.CurrentLesson, 6);
+    EXPECT_TRUE(windows.isVisible(u"Marokey"_qs));
     windows.Hide(u"Menu"_qs);
     windows.Show(u"Menu"_qs);
     EXPECT_FALSE(windows.isLoaded(u"Marokey"_qs));
@@ -78,6 +80,7 @@ TEST_F(MenuWindow, ExitAsksFirstAndMusicRestartsOnThe73rdReport) {
     EXPECT_EQ(p.media.log.size(), 2); // the opening and the first play
     windows.dispatch([&] { menu()->MMControl2_StatusUpdate(); });
     EXPECT_EQ(p.media.log.mid(2), (QStringList{u"prev"_qs, u"play"_qs})); // rewound, not reloaded
+    p.messages.answer(MessageAnswer::Yes);
     windows.dispatch([&] { menu()->Command1_Click(); });
     EXPECT_TRUE(windows.isVisible(u"Ending"_qs));
 }

@@ -14,17 +14,10 @@
 #include "logon/StartUp.h"
 #include "support/ProgramFolder.h"
 #include "support/ScriptedPorts.h"
+#include "support/Windows.h"
 
 #include <QFile>
 #include <gtest/gtest.h>
-
-namespace {
-
-template <class W> void add(WindowRegistry& windows, const QString& name) {
-    windows.add(name, [](MkMain& m) { return std::make_unique<W>(m); });
-}
-
-} // namespace
 
 TEST(Visit, FromStartUpToTheEndTheScoreReachesTheHistoryFile) {
     ProgramFolder folder;
@@ -37,12 +30,8 @@ TEST(Visit, FromStartUpToTheEndTheScoreReachesTheHistoryFile) {
                                             QByteArray("gatewardenkey") + QByteArray(17, ' '));
     TestProgram p(folder.root());
     WindowRegistry& w = p.mk.windows;
-    add<StartUp>(w, u"StartUp"_qs);
-    add<LogOn>(w, u"LogOn"_qs);
-    add<::SetUp>(w, u"SetUp"_qs);
-    add<Menu>(w, u"Menu"_qs);
-    add<Marokey>(w, u"Marokey"_qs);
-    add<Ending>(w, u"Ending"_qs);
+    addWindows(w, {StartUp::kName, LogOn::kName, ::SetUp::kName, Menu::kName, Marokey::kName,
+                   Ending::kName});
     const auto on = [&](auto* window, auto handler) { w.dispatch([&] { handler(window); }); };
 
     Main(p.mk);
@@ -55,6 +44,7 @@ TEST(Visit, FromStartUpToTheEndTheScoreReachesTheHistoryFile) {
 
     logOn->Text1.caption = u"hana"_qs;
     logOn->Text2.caption = u"pw"_qs;
+    p.messages.answer(MessageAnswer::Yes); // データは正しいですか？
     on(logOn, [](LogOn* l) { l->OK_Click(); });
     auto* setUp = w.get<::SetUp>(u"SetUp"_qs);
     ASSERT_TRUE(setUp);
@@ -62,15 +52,19 @@ TEST(Visit, FromStartUpToTheEndTheScoreReachesTheHistoryFile) {
     setUp->Text4.caption = u"1"_qs;
     setUp->Text5.caption = u"9"_qs;
     setUp->Text6.caption = u"花子"_qs;
+    p.messages.answer(MessageAnswer::Yes); // the profile is right
     on(setUp, [](::SetUp* s) { s->Command1_Click(); });
     auto* menu = w.get<Menu>(u"Menu"_qs);
-    ASSERT_TRUE(menu && w.isVisible(u"Menu"_qs));
+    ASSERT_TRUE(menu);
+    EXPECT_TRUE(w.isVisible(u"Menu"_qs));
     EXPECT_FALSE(w.isLoaded(u"StartUp"_qs));
 
     menu->Lesson[0].listIndex = 0;
+    p.messages.answer(MessageAnswer::Yes); // the lesson starts
     on(menu, [](Menu* m) { m->DblClick(m->Lesson[0]); });
     auto* lesson = w.get<Marokey>(u"Marokey"_qs);
-    ASSERT_TRUE(lesson && !w.isVisible(u"Menu"_qs));
+    ASSERT_TRUE(lesson);
+    EXPECT_FALSE(w.isVisible(u"Menu"_qs));
     const auto press = [&](int key) { on(lesson, [key](Marokey* l) { l->T_KeyPress(key); }); };
     press(13);
     p.clock.seconds += 6.0; // two characters of factor 1 in 6 s: count 200, score 25
@@ -83,6 +77,7 @@ TEST(Visit, FromStartUpToTheEndTheScoreReachesTheHistoryFile) {
     EXPECT_TRUE(w.isVisible(u"Menu"_qs));
     EXPECT_FALSE(w.isLoaded(u"Marokey"_qs));
 
+    p.messages.answer(MessageAnswer::Yes); // the program ends
     on(menu, [](Menu* m) { m->Command1_Click(); });
     auto* ending = w.get<Ending>(u"Ending"_qs);
     ASSERT_TRUE(ending);

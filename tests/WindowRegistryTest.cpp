@@ -120,6 +120,7 @@ TEST_F(Registry, EndDuringALoadStopsTheShow) {
 
 TEST_F(Registry, ShowMessageModesAndAnswers) {
     p.messages.answer(MessageAnswer::No);
+    p.messages.answer(MessageAnswer::Yes);
     p.mk.MessageText = u"一行目\r二行目"_qs;
     EXPECT_EQ(p.mk.ShowMessage(0), MessageAnswer::Ok);
     EXPECT_EQ(p.mk.ShowMessage(1), MessageAnswer::No);

@@ -103,7 +103,7 @@ pid=""
 [[ $status -eq 0 ]] || fail "the program ended with status $status"
 
 history="$work/MKData/visitor.mkd"
-[[ -f "$history" ]] || { ls "$work/MKData" >&2; cp "$work"/MKData/*.mkd /tmp/lead-shots/ 2>/dev/null; fail "no history file written"; }
+[[ -f "$history" ]] || { ls "$work/MKData" >&2; fail "no history file written"; }
 [[ $(stat -c %s "$history") -eq 101194 ]] || fail "history file has the wrong size"
 score=$(od -An -tu1 -j0 -N1 "$history" | tr -d ' ')
 [[ $score -gt 0 ]] || fail "the lesson's score is not in slot 0"

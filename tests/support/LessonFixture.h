@@ -5,27 +5,15 @@
 #include "engine/Marokey.h"
 #include "support/ProgramFolder.h"
 #include "support/ScriptedPorts.h"
+#include "support/Windows.h"
 
-#include <functional>
 #include <gtest/gtest.h>
-
-// Message boxes answered OK; a test may look at the window while one is open.
-class WatchedMessages final : public MessagePort {
-public:
-    MessageAnswer show(const QString& text, MessageButtons buttons) override {
-        shown << text;
-        if (whileOpen) whileOpen();
-        return buttons == MessageButtons::Ok ? MessageAnswer::Ok : MessageAnswer::Yes;
-    }
-    QStringList shown;
-    std::function<void()> whileOpen;
-};
 
 // The large lesson window on lesson 0, with the delivered key table and a
 // stand-in menu. Keys go through the registry as the window layer sends them.
 struct LessonFixture : ::testing::Test {
     ProgramFolder folder;
-    WatchedMessages messages;
+    ScriptedMessages messages;
     FakeClock clock;
     FakeRandom random;
     CountingBeep beep;
@@ -36,8 +24,8 @@ struct LessonFixture : ::testing::Test {
     LessonFixture() {
         mk.DefaultLessonFolder = folder.lessons();
         useDeliveredKeys(mk);
-        mk.windows.add(u"Marokey"_qs, [](MkMain& m) { return std::make_unique<Marokey>(m); });
-        standIn(u"Menu"_qs);
+        addWindows(mk.windows, {Marokey::kName});
+        addStandIns(mk.windows, {u"Menu"});
     }
 
     // Lesson 0 from these lines, written with CR LF ends.
@@ -56,9 +44,7 @@ struct LessonFixture : ::testing::Test {
         setLesson(5, questions, u"問題"_qs, u"answers.txt"_qs, file);
         folder.writeText(u"MKLesson/answers.txt"_qs, answers.join(u"\r\n"_qs) + u"\r\n"_qs);
     }
-    void standIn(const QString& name) {
-        mk.windows.add(name, [name](MkMain& m) { return std::make_unique<Window>(m, name); });
-    }
+    void standIn(const QString& name) { addStandIns(mk.windows, {name}); }
 
     // Shows the window; nullptr when loading unloaded it.
     Marokey* open() {

@@ -9,6 +9,7 @@
 #include "logon/StartUp.h"
 #include "support/ProgramFolder.h"
 #include "support/ScriptedPorts.h"
+#include "support/Windows.h"
 
 #include <gtest/gtest.h>
 
@@ -24,16 +25,9 @@ struct LogOnFixture : ::testing::Test {
         p.mk.DefaultDataFolder = folder.data();
         p.mk.DataFolder = folder.data();
         setAdmin(credentials::kUnlocked);
-        add<LogOn>(u"LogOn"_qs);
-        add<IDPASS>(u"IDPASS"_qs);
-        add<::SetUp>(u"SetUp"_qs);
-        add<Num_Lock>(u"Num_Lock"_qs);
-        add<StartUp>(u"StartUp"_qs);
-        windows.add(u"Menu"_qs,
-                    [](MkMain& mk) { return std::make_unique<Window>(mk, u"Menu"_qs); });
-    }
-    template <class W> void add(const QString& name) {
-        windows.add(name, [](MkMain& mk) { return std::make_unique<W>(mk); });
+        addWindows(windows,
+                   {LogOn::kName, IDPASS::kName, ::SetUp::kName, Num_Lock::kName, StartUp::kName});
+        addStandIns(windows, {u"Menu"});
     }
     void setAdmin(const credentials::AdminPair& pair) const {
         folder.write(u"MKData/Admin.MK"_qs, credentials::writeAdmin(pair));

@@ -2,11 +2,17 @@
 
 #include "core/KeyTables.h"
 
+#include <gtest/gtest.h>
+
 MessageAnswer ScriptedMessages::show(const QString& text, MessageButtons b) {
     shown << text;
     buttons.push_back(b);
+    if (whileOpen) whileOpen();
     if (b == MessageButtons::Ok) return MessageAnswer::Ok;
-    if (answers_.empty()) return MessageAnswer::Yes;
+    if (answers_.empty()) {
+        ADD_FAILURE() << "no answer scripted for: " << text.toStdString();
+        return MessageAnswer::No;
+    }
     const MessageAnswer a = answers_.front();
     answers_.pop_front();
     return a;
@@ -47,9 +53,7 @@ private:
 } // namespace
 
 std::unique_ptr<MediaDevice> RecordingMedia::create() {
-    auto device = std::make_unique<RecordingDevice>(log);
-    devices.push_back(device.get());
-    return device;
+    return std::make_unique<RecordingDevice>(log);
 }
 
 void useDeliveredKeys(MkMain& mk) {

@@ -5,9 +5,18 @@
 
 #include <QStringList>
 #include <deque>
+#include <functional>
 #include <memory>
+#include <ostream>
 
-// Message boxes answered from a queue; every shown text is kept in order.
+// QStrings as text in failure messages.
+inline void PrintTo(const QString& s, std::ostream* os) {
+    *os << '"' << s.toStdString() << '"';
+}
+
+// Message boxes answered from a queue; every shown text is kept in order. A
+// question the test did not script an answer for fails the test and gets No.
+// A test may look at the windows while a box is open.
 class ScriptedMessages final : public MessagePort {
 public:
     MessageAnswer show(const QString& text, MessageButtons buttons) override;
@@ -15,6 +24,7 @@ public:
 
     QStringList shown;
     std::vector<MessageButtons> buttons;
+    std::function<void()> whileOpen;
 
 private:
     std::deque<MessageAnswer> answers_;
@@ -30,12 +40,11 @@ public:
 
 class FakeRandom final : public RandomSource {
 public:
-    void seedFromClock() override { ++seeds; }
+    void seedFromClock() override {}
     // Cycles through values; 0.0 when none are given.
     double next() override;
     std::vector<double> values;
     size_t at = 0;
-    int seeds = 0;
 };
 
 class CountingBeep final : public BeepPort {
@@ -50,8 +59,6 @@ class RecordingMedia final : public MediaFactory {
 public:
     std::unique_ptr<MediaDevice> create() override;
     QStringList log;
-    // The devices made so far, to send their status reports by hand.
-    std::vector<MediaDevice*> devices;
 };
 
 // The print dialog answered with a number of copies (none: cancelled); jobs kept.
