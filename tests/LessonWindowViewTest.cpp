@@ -3,6 +3,7 @@
 #include "engine/Marokey.h"
 #include "support/ProgramFolder.h"
 #include "support/ScriptedPorts.h"
+#include "support/Windows.h"
 #include "ui/ControlWidgets.h"
 #include "ui/FormView.h"
 #include "ui/QtPrinter.h"
@@ -41,9 +42,8 @@ class LessonWindowViewTest : public QObject {
         mk.LessonFile[0] = u"lesson.txt"_qs;
         mk.LessonKind[0] = static_cast<quint8>(kind);
         useDeliveredKeys(mk);
-        mk.windows.add(u"Marokey"_qs, [](MkMain& m) { return std::make_unique<Marokey>(m); });
-        mk.windows.add(u"Menu"_qs,
-                       [](MkMain& m) { return std::make_unique<Window>(m, u"Menu"_qs); });
+        addWindows(mk.windows, {Marokey::kName});
+        addStandIns(mk.windows, {u"Menu"});
         host = std::make_unique<WindowHost>(mk.windows);
         mk.windows.Show(u"Marokey"_qs);
         QVERIFY(view());

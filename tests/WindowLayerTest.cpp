@@ -1,6 +1,7 @@
 #include "core/MkMain.h"
 #include "logon/StartUp.h"
 #include "support/ScriptedPorts.h"
+#include "support/Windows.h"
 #include "ui/ControlWidgets.h"
 #include "ui/FormView.h"
 #include "ui/WindowHost.h"
@@ -52,7 +53,7 @@ private slots:
         host.reset();
         p = std::make_unique<TestProgram>();
         p->mk.windows.add(u"Panel"_qs, [](MkMain& mk) { return std::make_unique<Panel>(mk); });
-        p->mk.windows.add(u"StartUp"_qs, [](MkMain& mk) { return std::make_unique<StartUp>(mk); });
+        addWindows(p->mk.windows, {StartUp::kName});
         host = std::make_unique<WindowHost>(p->mk.windows);
         p->mk.windows.Show(u"Panel"_qs);
     }
