@@ -77,8 +77,8 @@ Result<AdminPair> readAdminFile(const QString& path) {
                      textfield::unpack(QByteArrayView(bytes).sliced(30, 30))};
 }
 
-Status writeAdminFile(const QString& path, const AdminPair& pair) {
-    return wholefile::write(path, writeAdmin(pair));
+Status writeAdminFile(const QString& dataFolder, const AdminPair& pair) {
+    return wholefile::writeInside(dataFolder, dataFolder + kAdminFileName, writeAdmin(pair));
 }
 
 } // namespace credentials

@@ -31,7 +31,9 @@ inline constexpr int kAdminFileSize = 60;
 QByteArray writeAdmin(const AdminPair& pair);
 // A missing file or one shorter than 60 bytes is an error.
 Result<AdminPair> readAdminFile(const QString& path);
-// Written beside and renamed into place.
-Status writeAdminFile(const QString& path, const AdminPair& pair);
+inline const QString kAdminFileName = QStringLiteral("Admin.MK");
+// "Admin.MK" in dataFolder, written whole; refused when a link would carry it
+// out of the folder.
+Status writeAdminFile(const QString& dataFolder, const AdminPair& pair);
 
 } // namespace credentials

@@ -54,8 +54,7 @@ void IDPASS::Command1_Click() {
         mk.ShowMessageText(credentials::mismatchMessage(idDiffers, passwordDiffers));
         return mk.windows.Unload(name());
     }
-    const auto written = credentials::writeAdminFile(
-        mk.DefaultDataFolder + QStringLiteral("Admin.MK"), {id, password});
+    const auto written = credentials::writeAdminFile(mk.DefaultDataFolder, {id, password});
     if (!written) {
         mk.ShowMessageText(
             QStringLiteral("Admin.MKに書き込めませんでした。\rLockできませんでした。"));

@@ -9,12 +9,6 @@
 
 #include <QFileInfo>
 
-namespace {
-
-const QString kAdminFile = QStringLiteral("Admin.MK");
-
-} // namespace
-
 LogOn::LogOn(MkMain& mk)
     : Window(mk, kName.toString()),
       Label3(makeLabel(QStringLiteral("Label3"), QStringLiteral("MK LogOn"), {240, 120, 4320, 480},
@@ -65,9 +59,10 @@ void LogOn::Form_Load() {
 }
 
 bool LogOn::ReadAdminFile() {
-    const auto pair = credentials::readAdminFile(mk.DefaultDataFolder + kAdminFile);
+    const auto pair =
+        credentials::readAdminFile(mk.DefaultDataFolder + credentials::kAdminFileName);
     if (!pair) {
-        mk.ShowMessageText(messages::brokenFile(kAdminFile));
+        mk.ShowMessageText(messages::brokenFile(credentials::kAdminFileName));
         mk.windows.End(1);
         return false;
     }
@@ -210,7 +205,7 @@ void LogOn::LSUnLock_Click() {
         mk.ShowMessageText(credentials::mismatchMessage(idDiffers, passwordDiffers));
         return;
     }
-    if (!credentials::writeAdminFile(mk.DefaultDataFolder + kAdminFile, credentials::kUnlocked)) {
+    if (!credentials::writeAdminFile(mk.DefaultDataFolder, credentials::kUnlocked)) {
         mk.ShowMessageText(
             QStringLiteral("Admin.MKに書き込めませんでした。\rLockはそのままです。"));
         return;

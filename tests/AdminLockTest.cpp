@@ -1,6 +1,8 @@
 #include "core/TextField.h"
 #include "support/LogOnFixture.h"
 
+#include <QFile>
+
 struct AdminLock : LogOnFixture {
     // True for the locked layout, after checking that the layout is one of the two.
     bool locked() {
@@ -74,4 +76,18 @@ TEST_F(AdminLock, UnlockComparesWithThePairReadAtLoadAndRestoresTheDefault) {
     EXPECT_EQ(p.messages.shown.last(), u"ファイリング処理を利用可能です！"_qs);
     EXPECT_FALSE(locked());
     EXPECT_EQ(adminFile(), textfield::pack(u"quorvenda"_qs) + textfield::pack(u"gatewardenkey"_qs));
+}
+
+TEST_F(AdminLock, ALockFileLinkedOutOfTheDataFolderIsNeverWrittenThrough) {
+    const credentials::AdminPair sensei{u"sensei"_qs, u"pw"_qs};
+    folder.write(u"outside/Admin.MK"_qs, credentials::writeAdmin(sensei));
+    folder.remove(u"MKData/Admin.MK"_qs);
+    ASSERT_TRUE(
+        QFile::link(folder.root() + u"outside/Admin.MK"_qs, folder.data() + u"Admin.MK"_qs));
+    ASSERT_TRUE(locked());
+    click(&LogOn::LSUnLock, u"sensei"_qs, u"pw"_qs);
+    EXPECT_EQ(p.messages.shown.last(),
+              u"Admin.MKに書き込めませんでした。\rLockはそのままです。"_qs);
+    EXPECT_TRUE(locked());
+    EXPECT_EQ(folder.read(u"outside/Admin.MK"_qs), credentials::writeAdmin(sensei));
 }
