@@ -32,6 +32,8 @@ LessonWindow::LessonWindow(MkMain& mk, const QString& name)
       Timer1(label(QStringLiteral("Timer1"))),
       Repeat(button(QStringLiteral("Repeat"), QStringLiteral("Repeat"))),
       Lesson_Select(button(QStringLiteral("Lesson_Select"), QStringLiteral("Menu"))) {
+    // A stray Tab or click must not leave the pupil typing into a button.
+    keyboardStaysInBox = true;
     T.kind = ControlKind::TextBox;
     T.accessibleName = QStringLiteral("入力");
     L.accessibleName = QStringLiteral("表示");

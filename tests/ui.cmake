@@ -15,3 +15,9 @@ target_link_libraries(mk_lesson_view_tests PRIVATE mk_test_support mk_ui mk_wind
 add_dependencies(mk_lesson_view_tests mk_delivered_data)
 add_test(NAME LessonWindowView COMMAND mk_lesson_view_tests)
 set_tests_properties(LessonWindowView PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen" LABELS unit)
+
+# The lesson menu on real widgets.
+add_executable(mk_menu_view_tests MenuViewTest.cpp)
+target_link_libraries(mk_menu_view_tests PRIVATE mk_test_support mk_ui mk_logon Qt6::Test)
+add_test(NAME MenuView COMMAND mk_menu_view_tests)
+set_tests_properties(MenuView PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen" LABELS unit)

@@ -20,9 +20,27 @@ FormView::FormView(Window& window, WindowRegistry& registry)
     : QWidget(nullptr), window_(&window), registry_(registry) {
     setObjectName(window.name());
     setAttribute(Qt::WA_DeleteOnClose, false);
-    setFocusPolicy(Qt::StrongFocus); // a window without boxes still hears its keys
     build();
+    settleFocusPolicies();
     sync();
+}
+
+void FormView::settleFocusPolicies() {
+    bool controlTakesFocus = false;
+    for (const Bound& b : bound_) {
+        if (!b.widget) continue;
+        if (window_->keyboardStaysInBox && !qobject_cast<LineBox*>(b.widget))
+            b.widget->setFocusPolicy(Qt::NoFocus);
+        controlTakesFocus = controlTakesFocus || b.widget->focusPolicy() != Qt::NoFocus;
+    }
+    // A window without such controls still hears its keys; one with them never
+    // takes the keyboard from them when its background or a label is clicked.
+    setFocusPolicy(controlTakesFocus ? Qt::NoFocus : Qt::StrongFocus);
+}
+
+bool FormView::focusNextPrevChild(bool next) {
+    if (window_ && window_->keyboardStaysInBox) return true; // Tab is used up, not typed
+    return QWidget::focusNextPrevChild(next);
 }
 
 void FormView::build() {
@@ -92,6 +110,11 @@ void FormView::connectEvents(Bound& b) {
             if (syncing_) return;
             c->listIndex = index;
             click();
+        });
+        // The tab already shown changes nothing, yet its click still reaches
+        // the window, so that the window can put the focus back where it belongs.
+        connect(tabs, &QTabBar::tabBarClicked, this, [tabs, click](int index) {
+            if (index >= 0 && index == tabs->currentIndex()) click();
         });
     } else if (qobject_cast<LineBox*>(b.widget)) {
         connectTextBox(b);

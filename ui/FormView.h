@@ -30,6 +30,7 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
     void keyReleaseEvent(QKeyEvent* event) override;
     void changeEvent(QEvent* event) override;
+    bool focusNextPrevChild(bool next) override;
 
 private:
     struct Bound {
@@ -39,6 +40,7 @@ private:
         std::optional<Control> shown; // as last applied
     };
     void build();
+    void settleFocusPolicies();
     void connectEvents(Bound& b);
     void connectTextBox(Bound& b);
     // Hands a typed character to the window; returns the character to type, 0 for none.
