@@ -10,9 +10,12 @@
 #include "ui/WindowHost.h"
 
 #include <QApplication>
+#include <QAccessible>
+#include <QApplication>
 #include <QFile>
 #include <QInputMethodEvent>
 #include <QLabel>
+#include <QPushButton>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QTemporaryDir>
@@ -58,6 +61,17 @@ class LessonWindowViewTest : public QObject {
         QWidget* focus = QApplication::focusWidget();
         QVERIFY(focus);
         QTest::keyClick(focus, key, modifiers);
+    }
+
+    // A key pressed wherever the keyboard is.
+    void press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+        QWidget* focus = QApplication::focusWidget();
+        QVERIFY(focus);
+        QTest::keyClick(focus, key, modifiers);
+    }
+
+    static QString description(QWidget* w) {
+        return QAccessible::queryAccessibleInterface(w)->text(QAccessible::Description);
     }
 
     void commit(const QString& text) {
@@ -125,6 +139,42 @@ private slots:
         QCOMPARE(window()->MissCount, 0);
         QCOMPARE(window()->Phase, LessonWindow::Shown);
         QCOMPARE(window()->RepeatOn, 1);
+    }
+
+    void tabAndStrayClicksLeaveTheKeyboardInTheInputBox() {
+        open(1, u"ab\r\n"_qs);
+        QCoreApplication::processEvents(); // the platform's activation of the window
+        QVERIFY(view()->isActiveWindow());
+        QCOMPARE(QApplication::focusWidget(), box());
+        for (auto modifier : {Qt::NoModifier, Qt::ShiftModifier}) {
+            press(Qt::Key_Tab, modifier);
+            QCOMPARE(QApplication::focusWidget(), box());
+        }
+        QTest::mouseClick(label(u"Credit"_qs), Qt::LeftButton);
+        QTest::mouseClick(view()->findChild<QPushButton*>(u"Repeat"_qs), Qt::LeftButton);
+        QCOMPARE(window()->RepeatOn, 1); // the mouse still works the buttons
+        QCOMPARE(QApplication::focusWidget(), box());
+        press(Qt::Key_A);
+        press(Qt::Key_B);
+        press(Qt::Key_Return);
+        QCOMPARE(window()->MissCount, 0);
+        QCOMPARE(window()->Phase, LessonWindow::Shown);
+        QCOMPARE(window()->RepeatOn, 1);
+    }
+
+    void countersAndResultsAreReadUnderTheirHeadings() {
+        open(1, u"ab\r\n"_qs);
+        QTest::keyClicks(box(), u"bab"_qs); // one miss
+        QLabel* miss = label(u"Miss"_qs);
+        QCOMPARE(miss->accessibleName(), u"ミス"_qs);
+        QCOMPARE(description(miss), u"1"_qs);
+        QTest::keyClick(box(), Qt::Key_Return);
+        QLabel* results = label(u"P"_qs);
+        QCOMPARE(results->accessibleName(), u"結果"_qs);
+        QCOMPARE(description(results), results->text());
+        QVERIFY(results->text().contains(u"Escを押すと終了します。"_qs));
+        QCOMPARE(description(label(u"TOKUTEN"_qs)), label(u"TOKUTEN"_qs)->text());
+        QCOMPARE(label(u"TOKUTEN"_qs)->accessibleName(), u"得点"_qs);
     }
 
     // Printing through the real printer path, into a PDF: one job, a page per copy.

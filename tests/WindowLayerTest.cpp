@@ -1,12 +1,19 @@
 #include "core/MkMain.h"
+#include "logon/Num_Lock.h"
 #include "logon/StartUp.h"
 #include "support/ScriptedPorts.h"
 #include "support/Windows.h"
 #include "ui/ControlWidgets.h"
 #include "ui/FormView.h"
+#include "ui/QtMessagePort.h"
 #include "ui/WindowHost.h"
 
+#include <QAccessible>
+#include <QApplication>
 #include <QLabel>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTimer>
 #include <QTest>
 
 namespace {
@@ -54,6 +61,8 @@ private slots:
         p = std::make_unique<TestProgram>();
         p->mk.windows.add(u"Panel"_qs, [](MkMain& mk) { return std::make_unique<Panel>(mk); });
         addWindows(p->mk.windows, {StartUp::kName});
+        p->mk.windows.add(u"Num_Lock"_qs,
+                          [](MkMain& mk) { return std::make_unique<Num_Lock>(mk); });
         host = std::make_unique<WindowHost>(p->mk.windows);
         p->mk.windows.Show(u"Panel"_qs);
     }
@@ -93,6 +102,26 @@ private slots:
         QVERIFY(!p->mk.windows.isLoaded(u"Panel"_qs) && !view());
     }
 
+    // Before any case ends the program: a box opened after that would close at once.
+    void messageBoxTextIsReadable() {
+        QString name, description;
+        QTimer::singleShot(0, [&] {
+            QMessageBox* box = nullptr;
+            for (QWidget* w : QApplication::topLevelWidgets())
+                if (auto* b = qobject_cast<QMessageBox*>(w); b && b->isVisible()) box = b;
+            QVERIFY(box);
+            auto* readable = QAccessible::queryAccessibleInterface(box);
+            name = readable->text(QAccessible::Name);
+            description = readable->text(QAccessible::Description);
+            box->button(QMessageBox::Ok)->click();
+        });
+        QtMessagePort port;
+        QCOMPARE(port.show(u"保存しました。\r\rよろしいですか？"_qs, MessageButtons::Ok),
+                 MessageAnswer::Ok);
+        QCOMPARE(name, u"Marokey"_qs);
+        QCOMPARE(description, u"保存しました。\n\nよろしいですか？"_qs);
+    }
+
     void closingTheLastWindowEndsTheProgram() {
         p->mk.windows.Show(u"StartUp"_qs);
         host->viewOf(u"StartUp"_qs)->close();
@@ -100,6 +129,22 @@ private slots:
         view()->close();
         QVERIFY(p->mk.windows.ended());
         QCOMPARE(p->mk.windows.exitStatus(), 0);
+    }
+
+    void readersHearAValueUnderItsHeadingInStepWithTheWindow() {
+        panel()->L.accessibleName = u"表示"_qs;
+        host->syncAll();
+        auto* shown = QAccessible::queryAccessibleInterface(widget<QLabel>(u"L"_qs));
+        QCOMPARE(shown->text(QAccessible::Name), u"表示"_qs);
+        QCOMPARE(shown->text(QAccessible::Description), u"あいうえお"_qs);
+        panel()->L.caption = u"一\r二"_qs;
+        host->syncAll();
+        QCOMPARE(shown->text(QAccessible::Description), u"一\n二"_qs);
+
+        p->mk.windows.Show(u"Num_Lock"_qs);
+        auto* notice = host->viewOf(u"Num_Lock"_qs)->findChild<QLabel*>(u"Label1"_qs);
+        QCOMPARE(notice->accessibleName(), u"NumLock"_qs);
+        QVERIFY(notice->accessibleDescription().startsWith(u"NumLockが押されました。"_qs));
     }
 
     void startUpWindowHasNoOverlappingLabels() {

@@ -115,13 +115,29 @@ QWidget* create(const Control& c, QWidget* parent) {
     return w;
 }
 
+QString shownText(const QString& text) {
+    return QString(text).replace(u"\r\n"_qs, u"\n"_qs).replace(u'\r', u'\n');
+}
+
 namespace {
+
+// A reader hears a value under its heading: the heading as the name and what
+// the control shows as the description. A control without a heading is named
+// by its own caption.
+void applyAccessible(const Control& c, QWidget* w) {
+    const bool headed = !c.accessibleName.isEmpty();
+    w->setAccessibleName(headed ? c.accessibleName : shownText(c.caption));
+    QString value;
+    if (headed && qobject_cast<QLabel*>(w)) value = shownText(c.caption);
+    if (headed && qobject_cast<QProgressBar*>(w)) value = QString::number(c.value);
+    w->setAccessibleDescription(value);
+}
 
 void applyLook(const Control& c, QWidget* w) {
     w->setGeometry(geometry::px(c.geometry));
     w->setVisible(c.visible);
     w->setEnabled(c.enabled);
-    w->setAccessibleName(c.accessibleName.isEmpty() ? c.caption : c.accessibleName);
+    applyAccessible(c, w);
     QFont font = w->font();
     if (!c.fontName.isEmpty()) font.setFamily(c.fontName);
     font.setPixelSize(geometry::fontPixels(c.fontSize));
@@ -188,7 +204,7 @@ void applyItems(const Control& c, QWidget* w) {
 
 void applyContent(const Control& c, QWidget* w) {
     if (auto* label = qobject_cast<QLabel*>(w)) {
-        label->setText(QString(c.caption).replace(u"\r\n"_qs, u"\n"_qs).replace(u'\r', u'\n'));
+        label->setText(shownText(c.caption));
         label->setFrameShape(c.border ? QFrame::Box : QFrame::NoFrame);
         label->setAlignment(alignmentOf(c));
         label->setWordWrap(c.wordWrap);

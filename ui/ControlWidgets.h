@@ -57,6 +57,8 @@ protected:
 namespace controlwidgets {
 
 QWidget* create(const Control& c, QWidget* parent);
+// Text as a widget shows it: the carriage-return line breaks as newlines.
+QString shownText(const QString& text);
 void apply(const Control& c, QWidget* widget);
 
 } // namespace controlwidgets

@@ -1,5 +1,7 @@
 #include "ui/QtMessagePort.h"
 
+#include "ui/ControlWidgets.h"
+
 #include <QApplication>
 #include <QMessageBox>
 #include <QPushButton>
@@ -7,8 +9,12 @@
 
 MessageAnswer QtMessagePort::show(const QString& text, MessageButtons buttons) {
     if (beforeShow_) beforeShow_();
-    QMessageBox box(QMessageBox::NoIcon, kTitle, QString(text).replace(u'\r', u'\n'));
+    const QString shown = controlwidgets::shownText(text);
+    QMessageBox box(QMessageBox::NoIcon, kTitle, shown);
     box.setObjectName(QStringLiteral("MessageBox"));
+    // A reader announces the box by its title and reads the message with it.
+    box.setAccessibleName(kTitle);
+    box.setAccessibleDescription(shown);
     // The box takes the keyboard at once, so Enter or Space answers it.
     QTimer::singleShot(0, &box, [&box] {
         box.activateWindow();
