@@ -9,13 +9,11 @@
 #include "ui/QtPrinter.h"
 #include "ui/WindowHost.h"
 
-#include <QApplication>
 #include <QAccessible>
 #include <QApplication>
 #include <QFile>
 #include <QInputMethodEvent>
 #include <QLabel>
-#include <QPushButton>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QTemporaryDir>
@@ -54,13 +52,6 @@ class LessonWindowViewTest : public QObject {
         QVERIFY(view());
         box()->setFocus();
         QTest::keyClick(box(), Qt::Key_Return); // starts the run
-    }
-
-    // A key pressed wherever the keyboard is.
-    void press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
-        QWidget* focus = QApplication::focusWidget();
-        QVERIFY(focus);
-        QTest::keyClick(focus, key, modifiers);
     }
 
     // A key pressed wherever the keyboard is.
@@ -118,27 +109,6 @@ private slots:
         QVERIFY(label(u"P"_qs)->text().contains(u"Escを押すと終了します。"_qs));
         QTest::keyClick(box(), Qt::Key_Escape);
         QVERIFY(p->mk.windows.isVisible(u"Menu"_qs));
-    }
-
-    void tabAndStrayClicksLeaveTheKeyboardInTheInputBox() {
-        open(1, u"ab\r\n"_qs);
-        QCoreApplication::processEvents(); // the platform's activation of the window
-        QVERIFY(view()->isActiveWindow());
-        QCOMPARE(QApplication::focusWidget(), box());
-        for (auto modifier : {Qt::NoModifier, Qt::ShiftModifier}) {
-            press(Qt::Key_Tab, modifier);
-            QCOMPARE(QApplication::focusWidget(), box());
-        }
-        QTest::mouseClick(label(u"Credit"_qs), Qt::LeftButton);
-        QTest::mouseClick(view()->findChild<QPushButton*>(u"Repeat"_qs), Qt::LeftButton);
-        QCOMPARE(window()->RepeatOn, 1); // the mouse still works the buttons
-        QCOMPARE(QApplication::focusWidget(), box());
-        press(Qt::Key_A);
-        press(Qt::Key_B);
-        press(Qt::Key_Return);
-        QCOMPARE(window()->MissCount, 0);
-        QCOMPARE(window()->Phase, LessonWindow::Shown);
-        QCOMPARE(window()->RepeatOn, 1);
     }
 
     void tabAndStrayClicksLeaveTheKeyboardInTheInputBox() {
