@@ -13,8 +13,8 @@
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QTimer>
 #include <QTest>
+#include <QTimer>
 
 namespace {
 
