@@ -10,7 +10,9 @@ Control label(const QString& name, const QString& caption = QString()) {
     return makeLabel(name, caption);
 }
 
-Control button(const QString& name, const QString& caption) { return makeButton(name, caption); }
+Control button(const QString& name, const QString& caption) {
+    return makeButton(name, caption);
+}
 
 } // namespace
 
