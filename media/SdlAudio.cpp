@@ -41,6 +41,8 @@ void SdlAudio::run() {
         job();
     }
     shut();
+    // SDL made per-thread data here (its error text) but not this thread: freed by hand.
+    SDL_TLSCleanup();
 }
 
 bool SdlAudio::ready() {
