@@ -54,6 +54,8 @@ void LessonWindow::beginCharRun() {
     StartTime = mk.ports.clock.monotonicSeconds();
     CurrentLine = 1;
     T.imeMode = ImeMode::Off;
+    // The guide shows the line; the box only takes the keys.
+    T.geometry = keyInputGeometry();
     beginCharLine();
 }
 

@@ -66,6 +66,7 @@ void LessonWindow::resetForRepeat() {
     showCounters();
     H.caption = kStartPrompt;
     T.caption = kStartPrompt;
+    T.geometry = lineInputGeometry();
     L.caption = kLinePlaceholder;
     TOKUTEN.caption.clear();
     LEV.caption = QStringLiteral("？？？？");

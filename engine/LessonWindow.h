@@ -116,8 +116,10 @@ protected:
     virtual void loadLayout() {}
     virtual void showPupil() {}
     virtual void hideResultsPanel() {}
-    // Where the input box goes for a line run, and whether mock tests get their own layout.
+    // Where the input box goes for a line run (and shows the start prompt), and
+    // where it waits out of the way during key-by-key runs and the results.
     virtual Twips lineInputGeometry() const = 0;
+    virtual Twips keyInputGeometry() const = 0;
     virtual bool hasMockLayout() const = 0;
     bool isMockLesson() const;
     // The line, echo and input box sizes: the mock tests' smaller ones or the usual.

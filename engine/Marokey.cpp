@@ -105,7 +105,8 @@ void Marokey::layOut() {
         c->foreColor = colors::kBlack;
     }
     H.foreColor = 0x800000;
-    place(T, {kMargin, 9240, 945, 465}, 17);
+    // Until a run starts the box shows the start prompt, on the line it asks for.
+    place(T, lineInputGeometry(), 17);
 
     place(P, {kMargin, 4920, kLineWidth, 3615}, 12);
     P.visible = false;
@@ -166,7 +167,7 @@ void Marokey::ShowResults() {
     ExperienceText =
         results::experienceText(GainedExperience, TotalExperience, TenMinuteCount, LEV.caption);
     if (isMockLesson()) setLineLayout(17, 795, 3240, 4080);
-    T.geometry = {kMargin, 9240, 945, 465};
+    T.geometry = keyInputGeometry();
     TK_F.visible = false;
     const results::Summary summary{mk.LessonTitle[mk.CurrentLesson],
                                    mk.Grade,

@@ -25,6 +25,7 @@ protected:
     void showPupil() override;
     void hideResultsPanel() override;
     Twips lineInputGeometry() const override { return {720, 4080, 13935, 795}; }
+    Twips keyInputGeometry() const override { return {720, 9240, 945, 465}; }
     bool hasMockLayout() const override { return true; }
     void afterTenKeyResults() override;
     void milestone(int reached) override;

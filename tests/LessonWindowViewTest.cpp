@@ -33,8 +33,8 @@ class LessonWindowViewTest : public QObject {
     LineBox* box() { return view()->findChild<LineBox*>(u"T"_qs); }
     QLabel* label(const QString& name) { return view()->findChild<QLabel*>(name); }
 
-    // Lesson 0 of this kind and text, on the delivered key table, shown and started.
-    void open(int kind, const QString& text) {
+    // Lesson 0 of this kind and text, on the delivered key table, shown.
+    void load(int kind, const QString& text) {
         host.reset();
         p.reset();
         folder = std::make_unique<ProgramFolder>();
@@ -51,7 +51,11 @@ class LessonWindowViewTest : public QObject {
         mk.windows.Show(u"Marokey"_qs);
         QVERIFY(view());
         box()->setFocus();
-        QTest::keyClick(box(), Qt::Key_Return); // starts the run
+    }
+    // Shown and started.
+    void open(int kind, const QString& text) {
+        load(kind, text);
+        QTest::keyClick(box(), Qt::Key_Return);
     }
 
     // A key pressed wherever the keyboard is.
@@ -73,6 +77,17 @@ class LessonWindowViewTest : public QObject {
     }
 
 private slots:
+    void theStartPromptFitsItsBoxWhichStepsAsideForAGuidedRun() {
+        load(1, u"asdf\r\n"_qs);
+        QCOMPARE(box()->text(), QString(LessonWindow::kStartPrompt).replace(u'\r', u' '));
+        QVERIFY(box()->fontMetrics().horizontalAdvance(box()->text()) <
+                box()->contentsRect().width());
+        QTest::keyClick(box(), Qt::Key_Return);
+        QCOMPARE(window()->Phase, LessonWindow::Typing);
+        QVERIFY(!box()->geometry().intersects(label(u"H"_qs)->geometry())); // the echo shows
+        QVERIFY(!box()->geometry().intersects(label(u"L"_qs)->geometry()));
+    }
+
     void hiraganaLineCommittedThroughTheInputMethodIsAccepted() {
         open(2, u"おはよう\r\nこんにちは\r\n"_qs);
         QCOMPARE(window()->Phase, LessonWindow::Typing);
