@@ -26,7 +26,10 @@ foreach(piece MK_Start MK_Menu MK_Ending)
     add_custom_command(OUTPUT ${MK_DATA_DIR}/${piece}.ogg
         COMMAND ${MK_FLUIDSYNTH} -n -i -q -r 44100 -g 1.2 -F ${rendered}
                 ${MK_SOUNDFONT} ${MK_DATA_DIR}/${piece}.mid
-        COMMAND ${MK_OGGENC} --quiet -q 2 -o ${MK_DATA_DIR}/${piece}.ogg ${rendered}
+        # Encoded beside and renamed, so a broken build leaves no half piece that looks done.
+        COMMAND ${MK_OGGENC} --quiet -q 2 -o ${MK_DATA_DIR}/${piece}.ogg.part ${rendered}
+        COMMAND ${CMAKE_COMMAND} -E rename ${MK_DATA_DIR}/${piece}.ogg.part
+                ${MK_DATA_DIR}/${piece}.ogg
         COMMAND ${CMAKE_COMMAND} -E rm -f ${rendered}
         DEPENDS ${MK_DATA_DIR}/${piece}.mid
         COMMENT "Rendering MKData/${piece}.ogg"
