@@ -31,7 +31,7 @@ public:
 
 class FixedRandom final : public RandomSource {
 public:
-    void seedFromClock() override {}
+    void restartFromClock() override {}
     double next() override { return 0.5; }
 };
 

@@ -77,7 +77,7 @@ struct Control {
 
     bool operator==(const Control&) const = default;
 
-    // The widget's objectName: the design name, with "_index" for an array member.
+    // The widget's objectName: the control's name, with "_index" for an array member.
     QString objectName() const { return index < 0 ? name : name + u'_' + QString::number(index); }
 };
 

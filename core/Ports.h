@@ -29,7 +29,8 @@ public:
 class RandomSource {
 public:
     virtual ~RandomSource() = default;
-    virtual void seedFromClock() = 0;
+    // Starts the sequence afresh from the time of day.
+    virtual void restartFromClock() = 0;
     // Uniform in [0, 1).
     virtual double next() = 0;
 };

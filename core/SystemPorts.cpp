@@ -2,6 +2,6 @@
 
 #include <QDateTime>
 
-void UniformRandom::seedFromClock() {
+void UniformRandom::restartFromClock() {
     engine_.seed(static_cast<std::mt19937::result_type>(QDateTime::currentMSecsSinceEpoch()));
 }

@@ -19,7 +19,7 @@ private:
 
 class UniformRandom final : public RandomSource {
 public:
-    void seedFromClock() override;
+    void restartFromClock() override;
     double next() override { return dist_(engine_); }
 
 private:

@@ -4,7 +4,7 @@
 #include "engine/LessonWindow.h"
 
 void LessonWindow::Form_Load() {
-    mk.ports.random.seedFromClock();
+    mk.ports.random.restartFromClock();
     mk.windows.Hide(QStringLiteral("Menu"));
     loadLayout();
     if (lessonKind() == lesson::Numbers) SetTenKeyLayout();

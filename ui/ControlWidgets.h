@@ -40,7 +40,7 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 };
 
-// A filled rectangle or oval, as the design's shapes.
+// A filled rectangle or oval, as the windows' shapes.
 class ShapeWidget final : public QWidget {
     Q_OBJECT
 public:

@@ -5,7 +5,7 @@
 #include <QColor>
 #include <QRect>
 
-// The design's units on this screen: 15 twips a pixel, points at 96 dpi.
+// The windows' units on this screen: 15 twips a pixel, points at 96 dpi.
 namespace geometry {
 
 inline constexpr int kTwipsPerPixel = 15;
@@ -20,7 +20,7 @@ inline int fontPixels(double points) {
     return qMax(1, qRound(points * 96.0 / 72.0));
 }
 
-// &HBBGGRR as the design writes colours.
+// &HBBGGRR as the windows hold colours.
 inline QColor color(quint32 bgr) {
     return QColor(bgr & 0xFF, (bgr >> 8) & 0xFF, (bgr >> 16) & 0xFF);
 }

@@ -2,7 +2,7 @@
 
 class QKeyEvent;
 
-// Key events as the design's handlers take them.
+// Key events as the windows' handlers take them.
 namespace keycodes {
 
 // The character code of a key press, 0 when the key types no character.

@@ -40,7 +40,7 @@ public:
 
 class FakeRandom final : public RandomSource {
 public:
-    void seedFromClock() override {}
+    void restartFromClock() override {}
     // Cycles through values; 0.0 when none are given.
     double next() override;
     std::vector<double> values;
