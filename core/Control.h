@@ -65,7 +65,8 @@ struct Control {
     bool bold = false;
     Alignment alignment = Alignment::Left;
     bool wordWrap = false;
-    bool password = false; // a text box showing "*" for every character
+    bool password = false;  // a text box showing "*" for every character
+    bool multiLine = false; // a text box of many lines, Enter starting a new one
     ImeMode imeMode = ImeMode::NoControl;
     ShapeKind shape = ShapeKind::Rectangle;
     QStringList items; // lists, combo boxes, tab captions
