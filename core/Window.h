@@ -25,8 +25,9 @@ public:
     bool centered = true;
     bool fixedSize = true;
     bool modal = false; // shown in front of every other window until it goes
-    // Only text boxes take the keyboard: Tab and Shift+Tab move nothing, and a
-    // click on a button or the window itself leaves the focus where it is.
+    // Only text and list boxes take the keyboard: Tab and Shift+Tab move
+    // nothing, and a click on a button, a tab or the window itself leaves the
+    // focus where it is.
     bool keyboardStaysInBox = false;
 
     const std::vector<Control*>& controls() const { return controls_; }

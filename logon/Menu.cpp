@@ -30,6 +30,8 @@ Menu::Menu(MkMain& mk)
                           {8880, 5280, 1560, 480}, 11)),
       MMControl2(mk, QStringLiteral("MK_Menu.mid"), [this] { MMControl2_StatusUpdate(); }) {
     caption = QStringLiteral("Lesson Select Menu");
+    // Enter and letters choose a lesson: nothing may take the keyboard from the list.
+    keyboardStaysInBox = true;
     geometry = {0, 0, 10680, 6120};
     backColor = 0xFFF8F0;
     Label6.bold = true;

@@ -47,13 +47,16 @@ private slots:
         QVERIFY(view()->isActiveWindow());
     }
 
-    void clickingTheShownTabLeavesTheKeyboardInItsList() {
+    void clicksOnTheShownTabAndTabKeysLeaveTheKeyboardInItsList() {
         QCOMPARE(QApplication::focusWidget(), list(0));
         press(Qt::Key_Down); // selects the first lesson
         clickTab(0);
         QCOMPARE(QApplication::focusWidget(), list(0));
         tabs()->setFocus(); // reached with the keyboard, then clicked
         clickTab(0);
+        QCOMPARE(QApplication::focusWidget(), list(0));
+        QTest::keyClick(list(0), Qt::Key_Tab);
+        QTest::keyClick(list(0), Qt::Key_Tab, Qt::ShiftModifier);
         QCOMPARE(QApplication::focusWidget(), list(0));
         p->messages.answer(MessageAnswer::No);
         press(Qt::Key_A);

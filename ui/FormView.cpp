@@ -29,8 +29,8 @@ void FormView::settleFocusPolicies() {
     bool controlTakesFocus = false;
     for (const Bound& b : bound_) {
         if (!b.widget) continue;
-        if (window_->keyboardStaysInBox && !qobject_cast<LineBox*>(b.widget))
-            b.widget->setFocusPolicy(Qt::NoFocus);
+        const bool box = qobject_cast<LineBox*>(b.widget) || qobject_cast<KeyList*>(b.widget);
+        if (window_->keyboardStaysInBox && !box) b.widget->setFocusPolicy(Qt::NoFocus);
         controlTakesFocus = controlTakesFocus || b.widget->focusPolicy() != Qt::NoFocus;
     }
     // A window without such controls still hears its keys; one with them never
@@ -101,8 +101,12 @@ void FormView::connectEvents(Bound& b) {
                 [this, c] { fire([c](Window& w) { w.DblClick(*c); }); });
         static_cast<KeyList*>(list)->onKeyPress = keyPressTo(c);
     } else if (auto* combo = qobject_cast<QComboBox*>(b.widget)) {
-        connect(combo, &QComboBox::activated, this, [c, click](int index) {
+        // A choice is a change of the list's text first, then its click.
+        connect(combo, &QComboBox::activated, this, [this, c, click](int index) {
+            if (!window_) return;
+            const bool changed = c->listIndex != index;
             c->listIndex = index;
+            if (changed) fire([c](Window& w) { w.Change(*c); });
             click();
         });
     } else if (auto* tabs = qobject_cast<QTabBar*>(b.widget)) {
@@ -118,6 +122,8 @@ void FormView::connectEvents(Bound& b) {
         });
     } else if (qobject_cast<LineBox*>(b.widget)) {
         connectTextBox(b);
+    } else if (qobject_cast<TextArea*>(b.widget)) {
+        connectTextArea(b);
     }
 }
 
@@ -129,19 +135,36 @@ std::function<int(int)> FormView::keyPressTo(Control* c) {
     };
 }
 
+template <class Box> void FormView::routeKeys(Box& box, Control* c) {
+    box.onKeyDown = [this, c](int code, int shift) {
+        fire([&](Window& w) { w.KeyDown(*c, code, shift); });
+    };
+    box.onKeyPress = keyPressTo(c);
+    box.onKeyUp = [this, c](int code, int shift) {
+        fire([&](Window& w) { w.KeyUp(*c, code, shift); });
+    };
+}
+
 void FormView::connectTextBox(Bound& b) {
     Control* c = b.control;
     auto* box = static_cast<LineBox*>(b.widget);
-    box->onKeyDown = [this, c](int code, int shift) {
-        fire([&](Window& w) { w.KeyDown(*c, code, shift); });
-    };
-    box->onKeyPress = keyPressTo(c);
-    box->onKeyUp = [this, c](int code, int shift) {
-        fire([&](Window& w) { w.KeyUp(*c, code, shift); });
-    };
+    routeKeys(*box, c);
     // Typing writes the text back into the control before Change runs.
     connect(box, &QLineEdit::textEdited, this, [this, c](const QString& text) {
         c->caption = text;
+        fire([c](Window& w) { w.Change(*c); });
+    });
+}
+
+void FormView::connectTextArea(Bound& b) {
+    Control* c = b.control;
+    auto* area = static_cast<TextArea*>(b.widget);
+    routeKeys(*area, c);
+    // Every edit, typed, pasted or undone, reaches the control before Change
+    // runs; the window's own changes come back through sync and are no edit.
+    connect(area, &QPlainTextEdit::textChanged, this, [this, c, area] {
+        if (syncing_ || !window_) return;
+        c->caption = area->text();
         fire([c](Window& w) { w.Change(*c); });
     });
 }
