@@ -15,6 +15,29 @@
 #include <QRadioButton>
 #include <QTabBar>
 
+namespace {
+
+constexpr int kAsPressed = -1;
+
+// The window's word on a key before a box types it: kAsPressed, 0 to swallow
+// it, or the character to type instead.
+template <class Box> int windowVerdict(Box& box, const QKeyEvent& event) {
+    if (box.onKeyDown) box.onKeyDown(keycodes::keyCode(event), keycodes::shiftState(event));
+    const int code = keycodes::keyAscii(event);
+    if (code == 0 || !box.onKeyPress) return kAsPressed;
+    const int typed = box.onKeyPress(code);
+    return typed == code ? kAsPressed : typed;
+}
+
+// Only the real release of a key counts, not those of auto-repeat.
+template <class Box> bool windowHeardRelease(Box& box, const QKeyEvent& event) {
+    if (event.isAutoRepeat()) return false;
+    if (box.onKeyUp) box.onKeyUp(keycodes::keyCode(event), keycodes::shiftState(event));
+    return true;
+}
+
+} // namespace
+
 QVariant LineBox::inputMethodQuery(Qt::InputMethodQuery query) const {
     // Disabling the attribute alone does not keep every input method out.
     if (query == Qt::ImEnabled && imeMode == ImeMode::Off) return false;
@@ -22,20 +45,37 @@ QVariant LineBox::inputMethodQuery(Qt::InputMethodQuery query) const {
 }
 
 void LineBox::keyPressEvent(QKeyEvent* event) {
-    if (onKeyDown) onKeyDown(keycodes::keyCode(*event), keycodes::shiftState(*event));
-    const int code = keycodes::keyAscii(*event);
-    if (code == 0 || !onKeyPress) return QLineEdit::keyPressEvent(event);
-    const int typed = onKeyPress(code);
-    if (typed == 0) return;
-    if (typed != code) return insert(QString(QChar(typed)));
-    QLineEdit::keyPressEvent(event);
+    const int verdict = windowVerdict(*this, *event);
+    if (verdict == kAsPressed) return QLineEdit::keyPressEvent(event);
+    if (verdict != 0) insert(QString(QChar(verdict)));
 }
 
 void LineBox::keyReleaseEvent(QKeyEvent* event) {
-    // Only the real release of a key counts, not those of auto-repeat.
-    if (event->isAutoRepeat()) return;
-    if (onKeyUp) onKeyUp(keycodes::keyCode(*event), keycodes::shiftState(*event));
-    QLineEdit::keyReleaseEvent(event);
+    if (windowHeardRelease(*this, *event)) QLineEdit::keyReleaseEvent(event);
+}
+
+TextArea::TextArea(QWidget* parent) : QPlainTextEdit(parent) {
+    // Tab moves on, as in every other box of the windows.
+    setTabChangesFocus(true);
+}
+
+QVariant TextArea::inputMethodQuery(Qt::InputMethodQuery query) const {
+    if (query == Qt::ImEnabled && imeMode == ImeMode::Off) return false;
+    return QPlainTextEdit::inputMethodQuery(query);
+}
+
+QString TextArea::text() const {
+    return toPlainText().replace(u'\n', u"\r\n"_qs);
+}
+
+void TextArea::keyPressEvent(QKeyEvent* event) {
+    const int verdict = windowVerdict(*this, *event);
+    if (verdict == kAsPressed) return QPlainTextEdit::keyPressEvent(event);
+    if (verdict != 0) insertPlainText(controlwidgets::shownText(QString(QChar(verdict))));
+}
+
+void TextArea::keyReleaseEvent(QKeyEvent* event) {
+    if (windowHeardRelease(*this, *event)) QPlainTextEdit::keyReleaseEvent(event);
 }
 
 void KeyList::keyPressEvent(QKeyEvent* event) {
@@ -72,7 +112,7 @@ QWidget* create(const Control& c, QWidget* parent) {
         w = new QLabel(parent);
         break;
     case ControlKind::TextBox:
-        w = new LineBox(parent);
+        w = c.multiLine ? static_cast<QWidget*>(new TextArea(parent)) : new LineBox(parent);
         break;
     case ControlKind::Button: {
         // A focused button answers Enter, as the pupils expect.
@@ -130,6 +170,7 @@ void applyAccessible(const Control& c, QWidget* w) {
     QString value;
     if (headed && qobject_cast<QLabel*>(w)) value = shownText(c.caption);
     if (headed && qobject_cast<QProgressBar*>(w)) value = QString::number(c.value);
+    if (qobject_cast<QComboBox*>(w)) value = c.items.value(c.listIndex);
     w->setAccessibleDescription(value);
 }
 
@@ -189,6 +230,8 @@ void applyItems(const Control& c, QWidget* w) {
             combo->clear();
             combo->addItems(c.items);
         }
+        // Shown while nothing is chosen.
+        if (combo->placeholderText() != c.caption) combo->setPlaceholderText(c.caption);
         if (combo->currentIndex() != c.listIndex) combo->setCurrentIndex(c.listIndex);
     } else if (auto* tabs = qobject_cast<QTabBar*>(w)) {
         while (tabs->count() > c.items.size())
@@ -218,6 +261,12 @@ void applyContent(const Control& c, QWidget* w) {
         box->setAlignment(alignmentOf(c) & Qt::AlignHorizontal_Mask);
         box->imeMode = c.imeMode;
         box->setAttribute(Qt::WA_InputMethodEnabled, c.imeMode != ImeMode::Off);
+    } else if (auto* area = qobject_cast<TextArea*>(w)) {
+        // Setting the same text again would move the cursor to the start.
+        const QString shown = shownText(c.caption);
+        if (area->toPlainText() != shown) area->setPlainText(shown);
+        area->imeMode = c.imeMode;
+        area->setAttribute(Qt::WA_InputMethodEnabled, c.imeMode != ImeMode::Off);
     } else if (auto* radio = qobject_cast<QRadioButton*>(w)) {
         radio->setText(c.caption);
         radio->setChecked(c.value != 0);

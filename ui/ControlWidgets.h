@@ -4,6 +4,7 @@
 
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPlainTextEdit>
 #include <QWidget>
 #include <functional>
 
@@ -23,6 +24,27 @@ public:
     ImeMode imeMode = ImeMode::NoControl;
 
     QVariant inputMethodQuery(Qt::InputMethodQuery query) const override;
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
+};
+
+// The text box of many lines: as LineBox, with Enter starting a new line once
+// the window has seen it.
+class TextArea final : public QPlainTextEdit {
+    Q_OBJECT
+public:
+    explicit TextArea(QWidget* parent);
+
+    std::function<int(int keyAscii)> onKeyPress;
+    std::function<void(int keyCode, int shift)> onKeyDown;
+    std::function<void(int keyCode, int shift)> onKeyUp;
+    ImeMode imeMode = ImeMode::NoControl;
+
+    QVariant inputMethodQuery(Qt::InputMethodQuery query) const override;
+    // The text as a window holds it: lines ended by CR LF.
+    QString text() const;
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;

@@ -43,6 +43,8 @@ private:
     void settleFocusPolicies();
     void connectEvents(Bound& b);
     void connectTextBox(Bound& b);
+    void connectTextArea(Bound& b);
+    template <class Box> void routeKeys(Box& box, Control* c);
     // Hands a typed character to the window; returns the character to type, 0 for none.
     std::function<int(int)> keyPressTo(Control* c);
     void syncTimer(Bound& b);
