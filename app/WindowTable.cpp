@@ -1,5 +1,6 @@
 #include "app/WindowTable.h"
 
+#include "authoring/EnglishLesson.h"
 #include "engine/Marokey.h"
 #include "logon/Ending.h"
 #include "logon/IDPASS.h"
@@ -21,8 +22,8 @@ template <class W> constexpr Entry entry() {
 }
 
 constexpr std::array kTable{
-    entry<StartUp>(),  entry<LogOn>(), entry<IDPASS>(),  entry<::SetUp>(),
-    entry<Num_Lock>(), entry<Menu>(),  entry<Marokey>(), entry<Ending>(),
+    entry<StartUp>(), entry<LogOn>(),   entry<IDPASS>(), entry<::SetUp>(),       entry<Num_Lock>(),
+    entry<Menu>(),    entry<Marokey>(), entry<Ending>(), entry<EnglishLesson>(),
 };
 
 void addEntry(WindowRegistry& windows, const Entry& e) {

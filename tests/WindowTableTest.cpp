@@ -9,7 +9,8 @@ TEST(WindowTable, ListsEveryWindowOfThisBuildOnce) {
     for (const windowtable::Entry& e : windowtable::entries())
         names << e.name.toString();
     EXPECT_EQ(names, (QStringList{u"StartUp"_qs, u"LogOn"_qs, u"IDPASS"_qs, u"SetUp"_qs,
-                                  u"Num_Lock"_qs, u"Menu"_qs, u"Marokey"_qs, u"Ending"_qs}));
+                                  u"Num_Lock"_qs, u"Menu"_qs, u"Marokey"_qs, u"Ending"_qs,
+                                  u"EnglishLesson"_qs}));
 }
 
 TEST(WindowTable, EachWindowCarriesTheNameItIsListedUnder) {
