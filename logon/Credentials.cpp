@@ -1,44 +1,27 @@
 #include "logon/Credentials.h"
 
 #include "core/Cp932.h"
+#include "core/FileNames.h"
 #include "core/TextField.h"
 #include "core/WholeFile.h"
 
 #include <QFile>
-#include <QRegularExpression>
 
 namespace credentials {
-
-namespace {
-
-bool reservedOnWindows(const QString& id) {
-    static const QRegularExpression reserved(
-        QStringLiteral("^(CON|PRN|AUX|NUL|COM[1-9]|LPT[1-9])(\\..*)?$"),
-        QRegularExpression::CaseInsensitiveOption);
-    return reserved.match(id).hasMatch();
-}
-
-bool hasForbiddenCharacter(const QString& id) {
-    for (QChar c : id)
-        if (c.unicode() < 32 || QStringLiteral("<>:\"/\\|?*").contains(c)) return true;
-    return false;
-}
-
-} // namespace
 
 std::optional<QString> userIdProblem(const QString& id) {
     const QString what = QStringLiteral("ユーザＩＤ");
     if (id.isEmpty()) return QStringLiteral("ユーザＩＤが入力されていません");
     if (id.contains(u' '))
         return QStringLiteral("ユーザＩＤに半角スペースは使えません。\r入力しなおしてください。");
-    if (hasForbiddenCharacter(id))
+    if (filenames::hasForbiddenCharacter(id))
         return QStringLiteral("このユーザＩＤはファイル名にできません。\r"
                               "\\ / : * ? \" < > | などの記号を使わずに入力しなおしてください。");
     // Names the pupil typed without a symbol get a reason they can act on.
     if (id.endsWith(u'.'))
         return QStringLiteral("このユーザＩＤはファイル名にできません。\r"
                               "最後が「.」で終わらないように入力しなおしてください。");
-    if (reservedOnWindows(id))
+    if (filenames::isReservedName(id))
         return QStringLiteral("このユーザＩＤはファイル名にできません。\r"
                               "CON・PRN・AUX・NUL・COM1・LPT1 などはコンピュータが使う名前です。\r"
                               "別のユーザＩＤを入力してください。");
