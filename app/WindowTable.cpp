@@ -1,5 +1,6 @@
 #include "app/WindowTable.h"
 
+#include "authoring/AddLesson.h"
 #include "authoring/EnglishLesson.h"
 #include "engine/Marokey.h"
 #include "logon/Ending.h"
@@ -22,8 +23,8 @@ template <class W> constexpr Entry entry() {
 }
 
 constexpr std::array kTable{
-    entry<StartUp>(), entry<LogOn>(),   entry<IDPASS>(), entry<::SetUp>(),       entry<Num_Lock>(),
-    entry<Menu>(),    entry<Marokey>(), entry<Ending>(), entry<EnglishLesson>(),
+    entry<StartUp>(), entry<LogOn>(),   entry<IDPASS>(), entry<::SetUp>(),   entry<Num_Lock>(),
+    entry<Menu>(),    entry<Marokey>(), entry<Ending>(), entry<AddLesson>(), entry<EnglishLesson>(),
 };
 
 void addEntry(WindowRegistry& windows, const Entry& e) {

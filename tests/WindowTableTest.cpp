@@ -10,7 +10,7 @@ TEST(WindowTable, ListsEveryWindowOfThisBuildOnce) {
         names << e.name.toString();
     EXPECT_EQ(names, (QStringList{u"StartUp"_qs, u"LogOn"_qs, u"IDPASS"_qs, u"SetUp"_qs,
                                   u"Num_Lock"_qs, u"Menu"_qs, u"Marokey"_qs, u"Ending"_qs,
-                                  u"EnglishLesson"_qs}));
+                                  u"AddLesson"_qs, u"EnglishLesson"_qs}));
 }
 
 TEST(WindowTable, EachWindowCarriesTheNameItIsListedUnder) {

@@ -1,1 +1,1 @@
-mk_gtest(mk_authoring_tests LABEL unit SOURCES EnglishLessonTest.cpp LINKS mk_windows)
+mk_gtest(mk_authoring_tests LABEL unit SOURCES AddLessonTest.cpp EnglishLessonTest.cpp LINKS mk_windows)

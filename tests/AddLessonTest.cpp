@@ -1,0 +1,369 @@
+#include "authoring/AddLesson.h"
+
+#include "authoring/NewLesson.h"
+#include "core/Catalogue.h"
+#include "core/Cp932.h"
+#include "support/LogOnFixture.h"
+#include "support/ProgramFolder.h"
+#include "support/ScriptedPorts.h"
+#include "support/Windows.h"
+
+#include <QDir>
+#include <gtest/gtest.h>
+#include <map>
+
+namespace {
+
+const QString kCreated = u"正常にLessonを作成しました！"_qs;
+const QString kNoText = u"テキストの内容がないため追加できません！"_qs;
+const QString kBadDifficulty =
+    u"難易度が正常範囲にありません！\r０より大きく３以下の数値で指定してください。"_qs;
+
+// What each step shows; the echo labels of committed steps stay.
+const std::map<int, QStringList> kShownAt = {
+    {1, {"Label1", "TBL", "TB", "TBL2", "Mes", "NB", "Command1"}},
+    {2, {"Label1", "TBL", "TBL2", "TitleL", "Title", "TitleL2", "Mes", "BB", "NB", "Command1"}},
+    {3,
+     {"Label1", "TBL", "TBL2", "TitleL", "TitleL2", "NDL", "ND", "NDL2", "Mes", "BB", "NB",
+      "Command1"}},
+    {4,
+     {"Label1", "TBL", "TBL2", "TitleL", "TitleL2", "NDL", "NDL2", "Mes", "LL", "L", "KL", "K",
+      "BB", "Add", "Command1"}},
+    {5,
+     {"Label1", "TBL", "TBL2", "TitleL", "TitleL2", "NDL", "NDL2", "SZL", "SZ", "SZL2", "Mes", "BB",
+      "NB", "Command1"}},
+    {6,
+     {"Label1", "TBL", "TBL2", "TitleL", "TitleL2", "NDL", "NDL2", "SZL", "SZL2", "Mes", "LL", "L",
+      "BB", "Add", "Command1"}},
+};
+
+struct AddLessonWindow : ::testing::Test {
+    ProgramFolder folder;
+    TestProgram p{folder.root()};
+    WindowRegistry& windows = p.mk.windows;
+    AddLesson* w = nullptr;
+
+    AddLessonWindow() {
+        folder.fillWithMinimalProgram();
+        p.mk.DefaultLessonFolder = folder.lessons();
+        p.mk.LessonFolder = folder.data(); // never written: additions go to the program's own
+        addWindows(windows, {AddLesson::kName});
+        windows.Show(AddLesson::kName.toString());
+        w = windows.get<AddLesson>(AddLesson::kName.toString());
+    }
+
+    void click(Control& c) {
+        windows.dispatch([&] { w->Click(c); });
+    }
+    void next() { click(w->NB); }
+    void back() { click(w->BB); }
+    // As the window layer reports a choice from a drop-down list.
+    void choose(Control& list, int index) {
+        list.listIndex = index;
+        windows.dispatch([&] { w->Change(list); });
+        click(list);
+    }
+    // Tab, title and difficulty, then the order for an ordinary lesson.
+    void walkToText(int tab, const QString& title, const QString& difficulty, int order = 1) {
+        choose(w->TB, tab);
+        next();
+        w->Title.caption = title;
+        next();
+        w->ND.caption = difficulty;
+        next();
+        if (tab == AddLesson::kQuestionTab) return;
+        choose(w->SZ, order);
+        next();
+    }
+    bool closed() const { return !windows.isLoaded(AddLesson::kName.toString()); }
+
+    QStringList shown() const {
+        QStringList names;
+        for (const Control* c : w->controls())
+            if (c->visible) names << c->name;
+        return names;
+    }
+    void expectAt(int step, const QString& focus) {
+        SCOPED_TRACE(step);
+        EXPECT_EQ(w->step, step);
+        EXPECT_EQ(shown(), kShownAt.at(step));
+        EXPECT_EQ(w->Mes.caption, w->help[step]);
+        EXPECT_EQ(w->takeFocusRequest(), focus);
+    }
+
+    QStringList lessonFolder() const {
+        return QDir(folder.lessons()).entryList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot);
+    }
+    QByteArray catalogue() const { return folder.read(u"MKLesson/Lesson_List.Add.txt"_qs); }
+    QByteArray lessonFile(const QString& name) const { return folder.read(u"MKLesson/"_qs + name); }
+};
+
+} // namespace
+
+TEST_F(AddLessonWindow, OpensAtTheTabStepWithHelpForTheStepsThatAskForAValue) {
+    expectAt(1, QString());
+    EXPECT_EQ(w->caption, u"Lessonの追加"_qs);
+    EXPECT_EQ(w->TB.caption, u"タブ選択"_qs);
+    EXPECT_EQ(w->TB.items,
+              (QStringList{"初級編", "中級編", "上級編", "数値編", "問題編", "その他"}));
+    EXPECT_EQ(w->SZ.caption, u"順序選択"_qs);
+    EXPECT_EQ(w->SZ.items, (QStringList{"記載順", "ランダム"}));
+    const QList<int> lines = {0, 8, 2, 8, 0, 2, 0};
+    for (int i = 0; i < 7; ++i)
+        EXPECT_EQ(w->help[i].isEmpty() ? 0 : w->help[i].count(u'\r') + 1, lines[i]) << i;
+    EXPECT_TRUE(w->help[1].startsWith(u"　メニューに表示されるタブを指定してください｡\r"_qs));
+    EXPECT_TRUE(w->L.multiLine && w->K.multiLine);
+}
+
+TEST_F(AddLessonWindow, NextWaitsForATabAndATitleAndEveryBackOfTheOrdinaryRoadUndoesItsStep) {
+    next();
+    expectAt(1, QString());
+    choose(w->TB, 5);
+    next();
+    expectAt(2, u"Title"_qs);
+    EXPECT_EQ(w->TBL2.caption, u"その他"_qs);
+    next(); // no title yet
+    expectAt(2, QString());
+    w->Title.caption = u"日本の四季"_qs;
+    next();
+    expectAt(3, u"ND"_qs);
+    EXPECT_EQ(w->TitleL2.caption, u"日本の四季"_qs);
+    w->ND.caption = u"2.4"_qs;
+    next();
+    expectAt(5, u"SZ"_qs);
+    EXPECT_EQ(w->NDL2.caption, u"2.4"_qs);
+    next(); // no order yet
+    expectAt(5, QString());
+    choose(w->SZ, 1);
+    next();
+    expectAt(6, u"L"_qs);
+    EXPECT_EQ(w->SZL2.caption, u"ランダム"_qs);
+    EXPECT_EQ(w->L.geometry.width, AddLesson::kFullWidth);
+
+    const std::pair<int, QString> backs[] = {
+        {5, u"SZ"_qs}, {3, u"ND"_qs}, {2, u"Title"_qs}, {1, u"TB"_qs}};
+    for (const auto& [step, focus] : backs) {
+        back();
+        expectAt(step, focus);
+    }
+    EXPECT_EQ(w->TBL2.caption, u"その他"_qs); // the echo stays until the next choice
+}
+
+TEST_F(AddLessonWindow, AQuestionLessonSkipsTheOrderAndATabChangedOnTheWayBackIsFollowed) {
+    walkToText(AddLesson::kQuestionTab, u"情報処理"_qs, u"0.1"_qs);
+    expectAt(4, u"L"_qs);
+    EXPECT_EQ(w->L.geometry.width, AddLesson::kNarrowWidth);
+    EXPECT_EQ(w->LL.geometry.width, AddLesson::kNarrowWidth);
+    back();
+    expectAt(3, u"ND"_qs);
+    back();
+    back();
+    expectAt(1, u"TB"_qs);
+    choose(w->TB, 1);
+    next();
+    next();
+    next();
+    expectAt(5, u"SZ"_qs); // the kept title and difficulty pass again
+    choose(w->SZ, 0);
+    next();
+    expectAt(6, u"L"_qs);
+    EXPECT_EQ(w->L.geometry.width, AddLesson::kFullWidth);
+    EXPECT_EQ(w->LL.geometry.width, AddLesson::kFullWidth);
+    // And from the order step back to a question lesson.
+    back();
+    back();
+    back();
+    back();
+    choose(w->TB, AddLesson::kQuestionTab);
+    next();
+    next();
+    next();
+    expectAt(4, u"L"_qs);
+}
+
+TEST_F(AddLessonWindow, TheDifficultyMustBeANumberAboveZeroUpToThree) {
+    const std::pair<QString, bool> cases[] = {
+        {u"0"_qs, false},    {u"0.1"_qs, true},    {u"3"_qs, true},
+        {u"3.01"_qs, false}, {u"abc"_qs, false},   {u""_qs, false},
+        {u"-1"_qs, false},   {u"２．４"_qs, true}, {u"２．４．１"_qs, false}};
+    choose(w->TB, 0);
+    next();
+    w->Title.caption = u"abc"_qs;
+    next();
+    for (const auto& [typed, passes] : cases) {
+        SCOPED_TRACE(typed.toStdString());
+        p.messages.shown.clear();
+        w->ND.caption = typed;
+        next();
+        EXPECT_EQ(w->step, passes ? 5 : 3);
+        EXPECT_EQ(p.messages.shown, passes ? QStringList() : QStringList{kBadDifficulty});
+        if (passes) back();
+    }
+}
+
+TEST_F(AddLessonWindow, LetterAndNumberTabsTurnTheInputMethodOffForTheLessonText) {
+    const ImeMode expected[] = {ImeMode::Off, ImeMode::Hiragana, ImeMode::Hiragana,
+                                ImeMode::Off, ImeMode::Hiragana, ImeMode::Off};
+    EXPECT_EQ(w->L.imeMode, ImeMode::Hiragana); // no tab yet
+    for (int tab = 0; tab < 6; ++tab) {
+        choose(w->TB, tab);
+        EXPECT_EQ(w->L.imeMode, expected[tab]) << tab;
+    }
+    // The question box keeps hiragana once set; the letter tabs leave it alone.
+    EXPECT_EQ(w->K.imeMode, ImeMode::Hiragana);
+}
+
+TEST(CatalogueTitle, ShortTitlesArePaddedToTwentyEightColumnsAndLongOnesCut) {
+    const auto padded = [](int n, QChar c) { return newlesson::catalogueTitle(QString(n, c)); };
+    EXPECT_EQ(padded(13, u'a'), QString(13, u'a') + u"  "_qs);
+    EXPECT_EQ(padded(14, u'a'), QString(14, u'a'));
+    EXPECT_EQ(padded(28, u'a'), QString(28, u'a'));
+    EXPECT_EQ(padded(29, u'a'), QString(28, u'a'));
+    EXPECT_EQ(padded(5, u'季'), QString(5, u'季') + QString(18, u' '));
+    EXPECT_EQ(padded(13, u'季'), QString(13, u'季') + u"  "_qs);
+    EXPECT_EQ(padded(30, u'季'), QString(28, u'季'));
+    EXPECT_EQ(newlesson::catalogueTitle(QString()), QString(28, u' '));
+}
+
+TEST_F(AddLessonWindow, AnOrdinaryLessonWritesItsTextAndAppendsOneCatalogueLine) {
+    folder.write(u"MKLesson/Lesson_List.Add.txt"_qs, "\"old\",\"old.txt\",\"1\",1,1"); // no CR LF
+    walkToText(5, u"日本の四季"_qs, u"2.4"_qs, 1);
+    w->L.caption = u"haru\nnatsu\r\naki\rfuyu"_qs;
+    click(w->Add);
+    EXPECT_EQ(p.messages.shown, QStringList{kCreated});
+    EXPECT_TRUE(closed());
+    EXPECT_EQ(catalogue(), QByteArray("\"old\",\"old.txt\",\"1\",1,1\r\n") +
+                               cp932::encode(u"\"日本の四季"_qs + QString(18, u' ') +
+                                             u"\",\"日本の四季.MKL.txt\",2,6,2.4\r\n"_qs));
+    EXPECT_EQ(lessonFile(u"日本の四季.MKL.txt"_qs), "haru\r\nnatsu\r\naki\r\nfuyu\r\n");
+    // The catalogue reads the line back as the lesson it describes.
+    const auto records = readCatalogue(folder.lessons() + newlesson::kCatalogueFile, 10);
+    ASSERT_TRUE(records);
+    ASSERT_EQ(records.value().size(), 2u);
+    const CatalogueRecord& r = records.value()[1];
+    EXPECT_EQ(r.file2, u"2"_qs);
+    EXPECT_EQ(r.kind, 6);
+    EXPECT_EQ(r.factor, 2.4f);
+    EXPECT_TRUE(QDir(folder.data()).entryList({u"*.txt"_qs}).isEmpty());
+}
+
+TEST_F(AddLessonWindow, AQuestionLessonNamesItsQuestionsFirstAndTheSameTitleAgainAddsASecondLine) {
+    for (const QString& answers : {u"1\n2"_qs, u"3"_qs}) {
+        windows.Show(AddLesson::kName.toString());
+        w = windows.get<AddLesson>(AddLesson::kName.toString());
+        walkToText(AddLesson::kQuestionTab, u"情報処理"_qs, u"0.1"_qs);
+        w->L.caption = answers;
+        w->K.caption = u"一たす一は？\n二たす一は？"_qs;
+        click(w->Add);
+        EXPECT_TRUE(closed());
+    }
+    const QByteArray line =
+        cp932::encode(u"\"情報処理"_qs + QString(20, u' ') +
+                      u"\",\"情報処理.MKM.txt\",\"情報処理.MKL.txt\",5,0.1\r\n"_qs);
+    EXPECT_EQ(catalogue(), line + line);
+    EXPECT_EQ(lessonFile(u"情報処理.MKL.txt"_qs), "3\r\n");
+    EXPECT_EQ(lessonFile(u"情報処理.MKM.txt"_qs),
+              cp932::encode(u"一たす一は？\r\n二たす一は？\r\n"_qs));
+    EXPECT_EQ(p.messages.shown, (QStringList{kCreated, kCreated}));
+}
+
+TEST_F(AddLessonWindow, EmptyTextIsRefusedAndNothingWritten) {
+    const QStringList before = lessonFolder();
+    walkToText(0, u"abc"_qs, u"1"_qs);
+    click(w->Add);
+    walkToText(0, u"abc"_qs, u"1"_qs);
+    back();
+    back();
+    back();
+    back();
+    walkToText(AddLesson::kQuestionTab, u"abc"_qs, u"1"_qs);
+    w->L.caption = u"answer"_qs; // but no question
+    click(w->Add);
+    EXPECT_EQ(p.messages.shown, (QStringList{kNoText, kNoText}));
+    EXPECT_FALSE(closed());
+    EXPECT_EQ(lessonFolder(), before);
+    EXPECT_EQ(catalogue(), QByteArray());
+}
+
+TEST_F(AddLessonWindow, TitlesThatCannotNameAFileAreRefusedAtTheTitleStep) {
+    QStringList refused = {u"a/b"_qs,     u"a\\b"_qs, u"a:b"_qs, u"a*b"_qs, u"a?b"_qs,
+                           u"a\"b"_qs,    u"a<b"_qs,  u"a>b"_qs, u"a|b"_qs, u"a\tb"_qs,
+                           u" a"_qs,      u"a "_qs,   u".a"_qs,  u"a."_qs,  u"CON"_qs,
+                           u"nul.txt"_qs, u"Com1"_qs, u"😀"_qs,   u"  "_qs};
+    refused << QString(80, u'季'); // 240 bytes: no room left for the extension
+    const QStringList before = lessonFolder();
+    choose(w->TB, 0);
+    next();
+    for (const QString& title : refused) {
+        SCOPED_TRACE(title.toStdString());
+        p.messages.shown.clear();
+        w->Title.caption = title;
+        next();
+        EXPECT_EQ(w->step, 2);
+        ASSERT_EQ(p.messages.shown.size(), 1);
+        EXPECT_TRUE(p.messages.shown[0].contains(u"タイトル"_qs));
+    }
+    EXPECT_EQ(lessonFolder(), before);
+    EXPECT_EQ(catalogue(), QByteArray());
+}
+
+TEST_F(AddLessonWindow, TheLongestTitleAcceptedIsWrittenWholeAndLookAlikesAreStoredFolded) {
+    const QString longest = QString(79, u'季'); // 237 bytes in UTF-8
+    walkToText(0, longest, u"3"_qs);
+    w->L.caption = u"abc"_qs;
+    click(w->Add);
+    EXPECT_EQ(p.messages.shown, QStringList{kCreated});
+    EXPECT_EQ(lessonFile(longest + u".MKL.txt"_qs), "abc\r\n");
+
+    windows.Show(AddLesson::kName.toString());
+    w = windows.get<AddLesson>(AddLesson::kName.toString());
+    walkToText(0, u"a\u301Cb"_qs, u"1"_qs); // a wave dash as other systems type it
+    w->L.caption = u"x"_qs;
+    click(w->Add);
+    EXPECT_TRUE(folder.exists(u"MKLesson/a\uFF5Eb.MKL.txt"_qs));
+}
+
+TEST_F(AddLessonWindow, AFailedWriteKeepsTheWindowAndTheTextAndAddsNoCatalogueLine) {
+    // A folder stands where the question file should go.
+    QDir(folder.lessons()).mkdir(u"情報処理.MKM.txt"_qs);
+    walkToText(AddLesson::kQuestionTab, u"情報処理"_qs, u"0.1"_qs);
+    w->L.caption = u"1"_qs;
+    w->K.caption = u"question"_qs;
+    click(w->Add);
+    ASSERT_EQ(p.messages.shown.size(), 1);
+    EXPECT_TRUE(p.messages.shown[0].startsWith(u"Lessonを作成できませんでした。"_qs));
+    EXPECT_FALSE(closed());
+    EXPECT_EQ(w->step, 4);
+    EXPECT_EQ(w->K.caption, u"question"_qs);
+    EXPECT_EQ(catalogue(), QByteArray());
+
+    // The lesson folder gone altogether.
+    p.mk.DefaultLessonFolder = folder.root() + u"missing/"_qs;
+    click(w->Add);
+    EXPECT_EQ(p.messages.shown.size(), 2);
+    EXPECT_FALSE(QDir(p.mk.DefaultLessonFolder).exists());
+    EXPECT_FALSE(closed());
+}
+
+TEST_F(AddLessonWindow, EndClosesTheWindowWithoutWriting) {
+    const QStringList before = lessonFolder();
+    walkToText(0, u"abc"_qs, u"1"_qs);
+    w->L.caption = u"abc"_qs;
+    click(w->Command1);
+    EXPECT_TRUE(closed());
+    EXPECT_EQ(lessonFolder(), before);
+    EXPECT_TRUE(p.messages.shown.isEmpty());
+}
+
+struct LogOnToAddLesson : LogOnFixture {};
+
+TEST_F(LogOnToAddLesson, TheLessonButtonOpensTheWindowWhileTheOtherToolsStayGreyed) {
+    addWindows(windows, {AddLesson::kName});
+    LogOn* w = logOn();
+    EXPECT_TRUE(w->L1.enabled);
+    EXPECT_FALSE(w->FS.enabled);
+    EXPECT_FALSE(w->S1.enabled);
+    windows.dispatch([&] { w->Click(w->L1); });
+    EXPECT_TRUE(windows.isVisible(AddLesson::kName.toString()));
+    EXPECT_TRUE(windows.isLoaded(u"LogOn"_qs));
+}
