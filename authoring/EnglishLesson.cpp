@@ -43,7 +43,7 @@ QString instructions() {
 }
 
 Control listBox(const QString& name, const QString& heading, int left, ImeMode ime) {
-    Control box = makeTextBox(name, heading, {left, 2340, 4560, 4320});
+    Control box = makeTextBox(name, heading, {left, 2040, 4560, 4620});
     box.multiLine = true;
     box.imeMode = ime;
     return box;
@@ -53,10 +53,10 @@ Control listBox(const QString& name, const QString& heading, int left, ImeMode i
 
 EnglishLesson::EnglishLesson(MkMain& mk)
     : Window(mk, kName.toString()),
-      Label1(makeLabel(QStringLiteral("Label1"), instructions(), {240, 180, 9360, 1620}, 10)),
-      Label2(makeLabel(QStringLiteral("Label2"), QStringLiteral("英単語"), {240, 1980, 4560, 315},
+      Label1(makeLabel(QStringLiteral("Label1"), instructions(), {240, 180, 9360, 1380}, 10)),
+      Label2(makeLabel(QStringLiteral("Label2"), QStringLiteral("英単語"), {240, 1680, 4560, 315},
                        11)),
-      Label3(makeLabel(QStringLiteral("Label3"), QStringLiteral("意　味"), {5040, 1980, 4560, 315},
+      Label3(makeLabel(QStringLiteral("Label3"), QStringLiteral("意　味"), {5040, 1680, 4560, 315},
                        11)),
       Text1(listBox(QStringLiteral("Text1"), QStringLiteral("英単語"), 240, ImeMode::Off)),
       Text2(listBox(QStringLiteral("Text2"), QStringLiteral("意　味"), 5040, ImeMode::On)),
