@@ -87,7 +87,8 @@ void LogOn::Click(Control& c) {
     if (&c == &LSUnLock) LSUnLock_Click();
     if (&c == &FS) mk.windows.Show(QStringLiteral("FileTool"));
     if (&c == &S1) mk.windows.Show(QStringLiteral("Renomix"));
-    if (&c == &L1) mk.windows.Show(QStringLiteral("AddLesson"));
+    // The authoring window ends only by its own buttons.
+    if (&c == &L1) mk.windows.Show(QStringLiteral("AddLesson"), true);
 }
 
 void LogOn::KeyPress(Control& c, int& keyAscii) {

@@ -225,6 +225,14 @@ TEST(CatalogueTitle, ShortTitlesArePaddedToTwentyEightColumnsAndLongOnesCut) {
     EXPECT_EQ(newlesson::catalogueTitle(QString()), QString(28, u' '));
 }
 
+TEST(CatalogueLine, NumbersAreBareAndTheDifficultyInItsShortestDecimalForm) {
+    NewLesson lesson{u"abc"_qs, 1, 1, 3.0, u"x"_qs, {}};
+    const QByteArray start = "\"abc" + QByteArray(22, ' ') + "\",\"abc.MKL.txt\",1,1,";
+    EXPECT_EQ(newlesson::catalogueLine(lesson), start + "3\r\n");
+    lesson.difficulty = 1.25;
+    EXPECT_EQ(newlesson::catalogueLine(lesson), start + "1.25\r\n");
+}
+
 TEST_F(AddLessonWindow, AnOrdinaryLessonWritesItsTextAndAppendsOneCatalogueLine) {
     folder.write(u"MKLesson/Lesson_List.Add.txt"_qs, "\"old\",\"old.txt\",\"1\",1,1"); // no CR LF
     walkToText(5, u"日本の四季"_qs, u"2.4"_qs, 1);
@@ -365,5 +373,6 @@ TEST_F(LogOnToAddLesson, TheLessonButtonOpensTheWindowWhileTheOtherToolsStayGrey
     EXPECT_FALSE(w->S1.enabled);
     windows.dispatch([&] { w->Click(w->L1); });
     EXPECT_TRUE(windows.isVisible(AddLesson::kName.toString()));
+    EXPECT_TRUE(windows.find(AddLesson::kName.toString())->modal);
     EXPECT_TRUE(windows.isLoaded(u"LogOn"_qs));
 }
