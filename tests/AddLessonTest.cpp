@@ -294,10 +294,9 @@ TEST_F(AddLessonWindow, EmptyTextIsRefusedAndNothingWritten) {
 }
 
 TEST_F(AddLessonWindow, TitlesThatCannotNameAFileAreRefusedAtTheTitleStep) {
-    QStringList refused = {u"a/b"_qs,     u"a\\b"_qs, u"a:b"_qs, u"a*b"_qs, u"a?b"_qs,
-                           u"a\"b"_qs,    u"a<b"_qs,  u"a>b"_qs, u"a|b"_qs, u"a\tb"_qs,
-                           u" a"_qs,      u"a "_qs,   u".a"_qs,  u"a."_qs,  u"CON"_qs,
-                           u"nul.txt"_qs, u"Com1"_qs, u"😀"_qs,   u"  "_qs};
+    // One of each kind; the file-name check's own tests go through them all.
+    QStringList refused = {u"a/b"_qs, u"a\"b"_qs,    u"a\tb"_qs, u" a"_qs,
+                           u"a."_qs,  u"nul.txt"_qs, u"😀"_qs};
     refused << QString(80, u'季'); // 240 bytes: no room left for the extension
     const QStringList before = lessonFolder();
     choose(w->TB, 0);
