@@ -29,7 +29,8 @@ void FormView::settleFocusPolicies() {
     bool controlTakesFocus = false;
     for (const Bound& b : bound_) {
         if (!b.widget) continue;
-        const bool box = qobject_cast<LineBox*>(b.widget) || qobject_cast<KeyList*>(b.widget);
+        const bool box = qobject_cast<LineBox*>(b.widget) || qobject_cast<TextArea*>(b.widget) ||
+                         qobject_cast<KeyList*>(b.widget);
         if (window_->keyboardStaysInBox && !box) b.widget->setFocusPolicy(Qt::NoFocus);
         controlTakesFocus = controlTakesFocus || b.widget->focusPolicy() != Qt::NoFocus;
     }
