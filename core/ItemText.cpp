@@ -139,9 +139,11 @@ ItemWriter& ItemWriter::number(qint64 value) {
 
 ItemWriter& ItemWriter::number(float value) {
     separate();
-    // Shortest text that reads back as the same single-precision value.
-    char buffer[32];
-    const auto end = std::to_chars(buffer, buffer + sizeof buffer, value).ptr;
+    // Shortest plain decimal that reads back as the same single-precision value:
+    // no exponent, which older readers of these files do not take.
+    char buffer[64]; // FLT_MAX has 39 digits before the point
+    const auto end =
+        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed).ptr;
     out_ += QString::fromLatin1(buffer, end - buffer);
     return *this;
 }

@@ -72,6 +72,15 @@ TEST(ItemWriter, WritesQuotedStringsBareNumbersAndCrLf) {
     EXPECT_EQ(w.toCp932(), QByteArray("\"\x93\xfa\x96\x7b\x8c\xea\",3,2.2\r\n\"x\"\r\n"));
 }
 
+TEST(ItemWriter, WritesNumbersAsPlainDecimalsThatReadBackTheSame) {
+    for (const float value : {0.1f, 3.0f, 0.0001f, 1e10f, 3.4e38f, -2.5f}) {
+        ItemWriter w;
+        w.number(value);
+        EXPECT_FALSE(w.toString().contains(u'e')) << w.toString().toStdString();
+        EXPECT_EQ(toSingle(w.toString()), value) << w.toString().toStdString();
+    }
+}
+
 TEST(ItemText, ReadsCp932Files) {
     QByteArray bytes = cp932::encode(u"\"ひらがな\",～\r\n"_qs);
     QBuffer buffer(&bytes);
