@@ -1,3 +1,4 @@
+#include "authoring/EnglishLesson.h"
 #include "core/MkMain.h"
 #include "logon/Num_Lock.h"
 #include "logon/StartUp.h"
@@ -10,6 +11,7 @@
 
 #include <QAccessible>
 #include <QApplication>
+#include <QComboBox>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
@@ -25,7 +27,11 @@ public:
         geometry = {0, 0, 6000, 3000};
         T.accessibleName = u"入力"_qs;
         AZ.index = 1; // a member of a control array
-        for (Control* c : {&T, &L, &AZ, &OK})
+        Words.multiLine = Meanings.multiLine = true;
+        Words.imeMode = ImeMode::Off;
+        Meanings.imeMode = ImeMode::On;
+        TB.items = QStringList{u"初級編"_qs, u"中級編"_qs};
+        for (Control* c : {&T, &L, &AZ, &OK, &Words, &Meanings, &TB})
             add(*c);
     }
     void KeyPress(Control&, int& keyAscii) override {
@@ -34,13 +40,24 @@ public:
         if (keyAscii == 13) L.caption = u"改行"_qs;
     }
     void KeyUp(Control&, int keyCode, int) override { releases.push_back(keyCode); }
-    void Click(Control&) override { mk.windows.Unload(name()); }
+    void Click(Control& c) override {
+        if (&c == &OK) return mk.windows.Unload(name());
+        events << u"Click "_qs + c.name;
+    }
+    void Change(Control& c) override {
+        events << c.name + u' ' + (&c == &TB ? QString::number(c.listIndex) : c.caption);
+    }
 
     Control T = makeControl(ControlKind::TextBox, u"T"_qs, {}, {150, 150, 3000, 375});
     Control L = makeControl(ControlKind::Label, u"L"_qs, u"あいうえお"_qs, {150, 750, 3000, 375});
     Control OK = makeControl(ControlKind::Button, u"OK"_qs, u"OK"_qs, {3300, 150, 1200, 450});
     Control AZ = makeControl(ControlKind::Label, u"AZ"_qs, {}, {900, 1500, 735, 735});
+    Control Words = makeTextBox(u"Words"_qs, u"英単語"_qs, {4500, 150, 1350, 900});
+    Control Meanings = makeTextBox(u"Meanings"_qs, u"意　味"_qs, {4500, 1200, 1350, 900});
+    Control TB =
+        makeControl(ControlKind::ComboBox, u"TB"_qs, u"タブ選択"_qs, {4500, 2250, 1350, 360});
     std::vector<int> presses, releases;
+    QStringList events;
 };
 
 } // namespace
@@ -60,7 +77,7 @@ private slots:
         host.reset();
         p = std::make_unique<TestProgram>();
         p->mk.windows.add(u"Panel"_qs, [](MkMain& mk) { return std::make_unique<Panel>(mk); });
-        addWindows(p->mk.windows, {StartUp::kName});
+        addWindows(p->mk.windows, {StartUp::kName, EnglishLesson::kName});
         p->mk.windows.add(u"Num_Lock"_qs,
                           [](MkMain& mk) { return std::make_unique<Num_Lock>(mk); });
         host = std::make_unique<WindowHost>(p->mk.windows);
@@ -95,6 +112,48 @@ private slots:
         panel()->T.imeMode = ImeMode::Off;
         host->syncAll();
         QVERIFY(!widget<LineBox>(u"T"_qs)->inputMethodQuery(Qt::ImEnabled).toBool());
+    }
+
+    void linesTypedInAManyLineBoxReachItsControlAndSyncLeavesTheCursor() {
+        auto* words = widget<TextArea>(u"Words"_qs);
+        QTest::keyClicks(words, u"a"_qs);
+        QTest::keyClick(words, Qt::Key_Return);
+        QTest::keyClicks(words, u"b"_qs);
+        QCOMPARE(panel()->presses, (std::vector<int>{'a', 13, 'b'}));
+        QCOMPARE(panel()->events,
+                 (QStringList{u"Words a"_qs, u"Words a\r\n"_qs, u"Words a\r\nb"_qs}));
+        QTest::keyClick(words, Qt::Key_Left);
+        panel()->Meanings.caption = u"x"_qs;
+        host->syncAll();
+        QCOMPARE(words->textCursor().position(), 2);
+    }
+
+    void eachManyLineBoxKeepsItsOwnInputMethodMode() {
+        auto* words = widget<TextArea>(u"Words"_qs);
+        QVERIFY(!words->inputMethodQuery(Qt::ImEnabled).toBool());
+        QVERIFY(!words->testAttribute(Qt::WA_InputMethodEnabled));
+        QVERIFY(widget<TextArea>(u"Meanings"_qs)->inputMethodQuery(Qt::ImEnabled).toBool());
+        panel()->Words.imeMode = ImeMode::Hiragana;
+        host->syncAll();
+        QVERIFY(words->testAttribute(Qt::WA_InputMethodEnabled));
+    }
+
+    void aDropDownShowsItsCaptionUntilAChoiceChangesThenClicks() {
+        auto* tb = widget<QComboBox>(u"TB"_qs);
+        QCOMPARE(tb->currentIndex(), -1);
+        QCOMPARE(tb->placeholderText(), u"タブ選択"_qs);
+        QTest::keyClick(tb, Qt::Key_Down);
+        QCOMPARE(panel()->events, (QStringList{u"TB 0"_qs, u"Click TB"_qs}));
+        QCOMPARE(tb->accessibleDescription(), u"初級編"_qs);
+    }
+
+    void theWordEditorsTextsFitTheirLabels() {
+        p->mk.windows.Show(u"EnglishLesson"_qs);
+        for (auto* label : host->viewOf(u"EnglishLesson"_qs)->findChildren<QLabel*>()) {
+            const QRect needed = label->fontMetrics().boundingRect(label->contentsRect(),
+                                                                   Qt::TextWordWrap, label->text());
+            QVERIFY2(label->contentsRect().contains(needed), qPrintable(label->objectName()));
+        }
     }
 
     void aHandlerUnloadingItsWindowRemovesTheView() {

@@ -21,9 +21,3 @@ add_executable(mk_menu_view_tests MenuViewTest.cpp)
 target_link_libraries(mk_menu_view_tests PRIVATE mk_test_support mk_ui mk_logon Qt6::Test)
 add_test(NAME MenuView COMMAND mk_menu_view_tests)
 set_tests_properties(MenuView PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen" LABELS unit)
-
-# The authoring windows' boxes and lists on real widgets.
-add_executable(mk_authoring_view_tests AuthoringViewTest.cpp)
-target_link_libraries(mk_authoring_view_tests PRIVATE mk_test_support mk_ui mk_windows Qt6::Test)
-add_test(NAME AuthoringView COMMAND mk_authoring_view_tests)
-set_tests_properties(AuthoringView PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen" LABELS unit)
