@@ -16,8 +16,9 @@ constexpr int kLeft = 240;
 constexpr int kInputLeft = 1800;
 constexpr int kEchoLeft = 6240;
 constexpr int kEchoWidth = 5535;
-constexpr int kTextTop = 2880;
-constexpr int kTextHeight = 3600;
+// Below the four step rows (the last ends at 2835), above the buttons.
+constexpr int kTextTop = 3360;
+constexpr int kTextHeight = 3120;
 constexpr int kButtonTop = 6720;
 
 int rowTop(int row) {
@@ -95,7 +96,8 @@ AddLesson::AddLesson(MkMain& mk)
                   {QStringLiteral("記載順"), QStringLiteral("ランダム")},
                   QStringLiteral("順序選択"), 3)),
       SZL2(echoLabel(QStringLiteral("SZL2"), QStringLiteral("出題順序"), 3)),
-      Mes(makeLabel(QStringLiteral("Mes"), {}, {kLeft, kTextTop - 360, kFullWidth, 3960})),
+      Mes(makeLabel(QStringLiteral("Mes"), {},
+                    {kLeft, kTextTop - 360, kFullWidth, kButtonTop - 120 - (kTextTop - 360)})),
       LL(makeLabel(QStringLiteral("LL"), QStringLiteral("Lesson内容"),
                    {kLeft, kTextTop - 360, kFullWidth, 345}, 11)),
       L(textArea(QStringLiteral("L"), QStringLiteral("Lesson内容"),

@@ -375,3 +375,31 @@ TEST_F(LogOnToAddLesson, TheLessonButtonOpensTheWindowWhileTheOtherToolsStayGrey
     EXPECT_TRUE(windows.find(AddLesson::kName.toString())->modal);
     EXPECT_TRUE(windows.isLoaded(u"LogOn"_qs));
 }
+
+TEST_F(AddLessonWindow, NothingThatShowsSomethingOverlapsAtAnyStep) {
+    const auto checkNoOverlap = [&] {
+        SCOPED_TRACE(w->step);
+        std::vector<const Control*> shownThings;
+        for (const Control* c : w->controls())
+            if (c->visible && !(c->kind == ControlKind::Label && c->caption.isEmpty()))
+                shownThings.push_back(c);
+        for (size_t i = 0; i < shownThings.size(); ++i)
+            for (size_t j = i + 1; j < shownThings.size(); ++j) {
+                const Twips a = shownThings[i]->geometry, b = shownThings[j]->geometry;
+                const bool apart = a.left + a.width <= b.left || b.left + b.width <= a.left ||
+                                   a.top + a.height <= b.top || b.top + b.height <= a.top;
+                EXPECT_TRUE(apart) << shownThings[i]->name.toStdString() << " and "
+                                   << shownThings[j]->name.toStdString();
+            }
+    };
+    walkToText(5, u"題名"_qs, u"1"_qs);
+    checkNoOverlap(); // the text of an ordinary lesson
+    back();
+    checkNoOverlap(); // the order, with all echoes filled
+    back();
+    choose(w->TB, AddLesson::kQuestionTab);
+    back();
+    back();
+    walkToText(AddLesson::kQuestionTab, u"題名"_qs, u"1"_qs);
+    checkNoOverlap(); // question and answer side by side
+}
