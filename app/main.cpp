@@ -41,7 +41,8 @@ int main(int argc, char* argv[]) {
     QtBeep beep;
     SdlMediaFactory media;
     QtPrinter printer;
-    MkMain mk(Ports{messages, clock, random, beep, media, printer},
+    UnattendedCopy copies; // until the window layer shows copies
+    MkMain mk(Ports{messages, clock, random, beep, media, printer, copies},
               QApplication::applicationDirPath() + u'/');
     windowtable::addAll(mk.windows);
     WindowHost windowHost(mk.windows);

@@ -54,7 +54,8 @@ void KeyPressAndRedraw(benchmark::State& state) {
     NoBeep beep;
     SilentMediaFactory media;
     QtPrinter printer(dir.filePath(QStringLiteral("print.pdf")));
-    MkMain mk(Ports{messages, clock, random, beep, media, printer}, lessons);
+    UnattendedCopy copies;
+    MkMain mk(Ports{messages, clock, random, beep, media, printer, copies}, lessons);
     mk.DefaultLessonFolder = lessons;
     mk.LessonTitle[0] = QStringLiteral("テンキー");
     mk.LessonFile[0] = QStringLiteral("keys.txt");

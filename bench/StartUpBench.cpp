@@ -60,8 +60,9 @@ void StartUpWork(benchmark::State& state) {
     NoBeep beep;
     SilentMediaFactory media;
     NoPrinter printer;
+    UnattendedCopy copies;
     for (auto _ : state) {
-        MkMain mk(Ports{messages, clock, random, beep, media, printer}, root);
+        MkMain mk(Ports{messages, clock, random, beep, media, printer, copies}, root);
         FixFolders(mk);
         LoadCatalogueAndKeys(mk);
         const bool current = unpackLessons(mk.LessonFolder, 2.2f) == UnpackOutcome::AlreadyCurrent;

@@ -19,6 +19,8 @@ enum class ControlKind {
     ProgressBar,
     Timer,
     TabStrip,
+    DriveList,  // the mounted volumes: items are their root paths, listIndex the chosen one
+    FolderTree, // a tree of folders from rootPath; caption is the chosen folder's path
 };
 
 enum class Alignment { Left, Right, Center };
@@ -69,7 +71,8 @@ struct Control {
     bool multiLine = false; // a text box of many lines, Enter starting a new one
     ImeMode imeMode = ImeMode::NoControl;
     ShapeKind shape = ShapeKind::Rectangle;
-    QStringList items; // lists, combo boxes, tab captions
+    QStringList items; // lists, combo boxes, tab captions, drive lists
+    QString rootPath;  // folder trees: the folder the tree starts at (a volume's root)
     int listIndex = -1;
     int value = 0;
     int min = 0;

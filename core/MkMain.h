@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/FileCopy.h"
 #include "core/Media.h"
 #include "core/Ports.h"
 #include "core/ScoreTable.h"
@@ -16,6 +17,7 @@ struct Ports {
     BeepPort& beep;
     MediaFactory& media;
     PrintPort& printer;
+    CopyFeedback& copies;
 };
 
 // The one shared state of the running program: every window reads and writes

@@ -148,6 +148,12 @@ QWidget* create(const Control& c, QWidget* parent) {
     case ControlKind::TabStrip:
         w = new QTabBar(parent);
         break;
+    case ControlKind::DriveList:
+        w = new QComboBox(parent);
+        break;
+    case ControlKind::FolderTree:
+        w = new QLabel(parent); // drawn as its path until the tree widget comes
+        break;
     case ControlKind::Timer:
         return nullptr;
     }

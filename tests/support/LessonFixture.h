@@ -19,7 +19,8 @@ struct LessonFixture : ::testing::Test {
     CountingBeep beep;
     RecordingMedia media;
     RecordingPrinter printer;
-    MkMain mk{Ports{messages, clock, random, beep, media, printer}, folder.root()};
+    ScriptedCopies copies;
+    MkMain mk{Ports{messages, clock, random, beep, media, printer, copies}, folder.root()};
 
     LessonFixture() {
         mk.DefaultLessonFolder = folder.lessons();

@@ -26,7 +26,24 @@ double FakeRandom::next() {
 }
 
 TestProgram::TestProgram(const QString& programFolder)
-    : mk(Ports{messages, clock, random, beep, media, printer}, programFolder) {}
+    : mk(Ports{messages, clock, random, beep, media, printer, copies}, programFolder) {}
+
+bool ScriptedCopies::progress(int done, const QString& fileName) {
+    if (cancelAt >= 0 && done >= cancelAt) return false;
+    copied << fileName;
+    return true;
+}
+
+ReplaceAnswer ScriptedCopies::askReplace(const QString& fileName) {
+    asked << fileName;
+    if (answers_.empty()) {
+        ADD_FAILURE() << "no answer scripted for replacing " << fileName.toStdString();
+        return ReplaceAnswer::Cancel;
+    }
+    const ReplaceAnswer a = answers_.front();
+    answers_.pop_front();
+    return a;
+}
 
 namespace {
 

@@ -78,6 +78,26 @@ public:
     std::vector<Job> jobs;
 };
 
+// The copy dialog answered from a queue: an unscripted replace question fails
+// the test and cancels. cancelAt makes progress report Cancel before that file.
+class ScriptedCopies final : public CopyFeedback {
+public:
+    void begin(int total) override { totals.push_back(total); }
+    bool progress(int done, const QString& fileName) override;
+    ReplaceAnswer askReplace(const QString& fileName) override;
+    void end() override { ++ends; }
+    void answer(ReplaceAnswer a) { answers_.push_back(a); }
+
+    std::vector<int> totals;
+    QStringList copied; // file names in the order progress saw them
+    QStringList asked;  // file names the replace question named
+    int ends = 0;
+    int cancelAt = -1;
+
+private:
+    std::deque<ReplaceAnswer> answers_;
+};
+
 // A shared state wired to scripted ports, for a program folder of the test's choice.
 struct TestProgram {
     explicit TestProgram(const QString& programFolder = QString());
@@ -87,6 +107,7 @@ struct TestProgram {
     CountingBeep beep;
     RecordingMedia media;
     RecordingPrinter printer;
+    ScriptedCopies copies;
     MkMain mk;
 };
 
