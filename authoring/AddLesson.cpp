@@ -272,6 +272,13 @@ void AddLesson::Add_Click() {
         mk.ShowMessageText(addlesson::noText());
         return;
     }
+    const auto storable = [](const Control& box) {
+        return cp932::represents(cp932::foldLookAlikes(box.caption));
+    };
+    if (!storable(L) || (questions && !storable(K))) {
+        mk.ShowMessageText(addlesson::textRefused());
+        return;
+    }
     const auto difficulty = difficultyOf(ND.caption);
     if (!difficulty || titleRefused()) return; // only reachable past both checks
     NewLesson lesson;

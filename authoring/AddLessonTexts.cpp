@@ -64,6 +64,11 @@ QString noText() {
     return QStringLiteral("テキストの内容がないため追加できません！");
 }
 
+QString textRefused() {
+    return QStringLiteral("テキストの内容に保存できない文字が含まれているため追加できません！\r"
+                          "その文字を別の文字に置き換えてください。");
+}
+
 QString created() {
     return QStringLiteral("正常にLessonを作成しました！");
 }

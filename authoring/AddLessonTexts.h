@@ -13,6 +13,8 @@ std::array<QString, 7> helpTexts();
 
 QString difficultyRefused();
 QString noText();
+// Text the lesson files cannot hold would be lost when written.
+QString textRefused();
 QString created();
 QString titleRefused(filenames::Problem problem);
 QString writeFailed(const QString& folder);

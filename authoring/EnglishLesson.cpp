@@ -81,6 +81,13 @@ void EnglishLesson::Click(Control& c) {
 }
 
 void EnglishLesson::Command1_Click() {
+    // Characters the files cannot hold would come back as "?": nothing is saved.
+    for (const Control* box : {&Text1, &Text2})
+        if (!cp932::represents(cp932::foldLookAlikes(box->caption))) {
+            mk.ShowMessageText(QStringLiteral("保存できない文字が含まれています。\r"
+                                              "その文字を別の文字に置き換えてください。"));
+            return;
+        }
     // A failed write keeps what was typed in the boxes for another try.
     if (!save(Text1, kWordFile) || !save(Text2, kMeaningFile)) return;
     Text1.caption.clear();

@@ -288,6 +288,14 @@ TEST_F(AddLessonWindow, EmptyTextIsRefusedAndNothingWritten) {
     w->L.caption = u"answer"_qs; // but no question
     click(w->Add);
     EXPECT_EQ(p.messages.shown, (QStringList{kNoText, kNoText}));
+    // Text the files cannot hold would come back as "?": refused, not lost.
+    w->K.caption = u"好きな果物は？😀"_qs;
+    click(w->Add);
+    EXPECT_TRUE(p.messages.shown.last().startsWith(u"テキストの内容に保存できない文字"_qs));
+    w->K.caption = u"好きな果物は？"_qs;
+    w->L.caption = u"𠮷野家"_qs; // outside the code page
+    click(w->Add);
+    EXPECT_EQ(p.messages.shown.size(), 4);
     EXPECT_FALSE(closed());
     EXPECT_EQ(lessonFolder(), before);
     EXPECT_EQ(catalogue(), QByteArray());

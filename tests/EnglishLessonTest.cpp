@@ -84,6 +84,17 @@ TEST_F(EnglishLessonWindow, AFileThatCannotBeWrittenIsNamedAndWhatWasTypedStays)
     EXPECT_FALSE(folder.exists(u"MKLesson/英単語意味.txt"_qs));
 }
 
+TEST_F(EnglishLessonWindow, CharactersTheFilesCannotHoldAreRefusedBeforeAnythingIsSaved) {
+    save(u"apple"_qs, u"りんご"_qs);
+    save(u"apple\nsmile"_qs, u"りんご\n笑顔😀"_qs);
+    EXPECT_TRUE(p.messages.shown.last().startsWith(u"保存できない文字が含まれています。"_qs));
+    EXPECT_EQ(folder.read(kWords), QByteArray("apple\r\n"));
+    ASSERT_NE(editor(), nullptr);
+    EXPECT_EQ(editor()->Text2.caption, u"りんご\n笑顔😀"_qs);
+    save(u"wave"_qs, u"波\u301C"_qs); // a look-alike the input method types is fine
+    EXPECT_EQ(p.messages.shown.last(), u"正常に更新しました。"_qs);
+}
+
 TEST_F(EnglishLessonWindow, TheMenusUserButtonOpensIt) {
     windows.Show(u"Menu"_qs);
     Menu* menu = windows.get<Menu>(u"Menu"_qs);
