@@ -4,6 +4,7 @@
 #include "core/MkMain.h"
 #include "core/SystemPorts.h"
 #include "media/SdlMedia.h"
+#include "ui/QtCopyFeedback.h"
 #include "ui/QtMessagePort.h"
 #include "ui/QtPrinter.h"
 #include "ui/TerminationWatch.h"
@@ -33,15 +34,16 @@ int main(int argc, char* argv[]) {
     setLook(app);
 
     WindowHost* host = nullptr;
-    QtMessagePort messages([&host] {
+    const auto syncWindows = [&host] {
         if (host) host->syncAll();
-    });
+    };
+    QtMessagePort messages(syncWindows);
     SystemClock clock;
     UniformRandom random;
     QtBeep beep;
     SdlMediaFactory media;
     QtPrinter printer;
-    UnattendedCopy copies; // until the window layer shows copies
+    QtCopyFeedback copies(syncWindows);
     MkMain mk(Ports{messages, clock, random, beep, media, printer, copies},
               QApplication::applicationDirPath() + u'/');
     windowtable::addAll(mk.windows);

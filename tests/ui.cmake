@@ -21,3 +21,9 @@ add_executable(mk_menu_view_tests MenuViewTest.cpp)
 target_link_libraries(mk_menu_view_tests PRIVATE mk_test_support mk_ui mk_logon Qt6::Test)
 add_test(NAME MenuView COMMAND mk_menu_view_tests)
 set_tests_properties(MenuView PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen" LABELS unit)
+
+# Drive lists, folder trees and the copy dialog on real widgets.
+add_executable(mk_filing_view_tests FilingViewTest.cpp)
+target_link_libraries(mk_filing_view_tests PRIVATE mk_test_support mk_ui Qt6::Test)
+add_test(NAME FilingView COMMAND mk_filing_view_tests)
+set_tests_properties(FilingView PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen" LABELS unit)

@@ -1,5 +1,6 @@
 #include "ui/ControlWidgets.h"
 
+#include "ui/FolderWidgets.h"
 #include "ui/Geometry.h"
 #include "ui/KeyCodes.h"
 
@@ -149,10 +150,10 @@ QWidget* create(const Control& c, QWidget* parent) {
         w = new QTabBar(parent);
         break;
     case ControlKind::DriveList:
-        w = new QComboBox(parent);
+        w = new DriveBox(parent);
         break;
     case ControlKind::FolderTree:
-        w = new QLabel(parent); // drawn as its path until the tree widget comes
+        w = new FolderTreeView(parent);
         break;
     case ControlKind::Timer:
         return nullptr;
@@ -177,6 +178,7 @@ void applyAccessible(const Control& c, QWidget* w) {
     if (headed && qobject_cast<QLabel*>(w)) value = shownText(c.caption);
     if (headed && qobject_cast<QProgressBar*>(w)) value = QString::number(c.value);
     if (qobject_cast<QComboBox*>(w)) value = c.items.value(c.listIndex);
+    if (qobject_cast<FolderTreeView*>(w)) value = c.caption;
     w->setAccessibleDescription(value);
 }
 
@@ -219,7 +221,11 @@ Qt::Alignment alignmentOf(const Control& c) {
 }
 
 void applyItems(const Control& c, QWidget* w) {
-    if (auto* list = qobject_cast<QListWidget*>(w)) {
+    if (auto* drives = qobject_cast<DriveBox*>(w)) {
+        drives->showDrives(c.items, c.listIndex);
+    } else if (auto* tree = qobject_cast<FolderTreeView*>(w)) {
+        tree->showFolder(c.rootPath, c.caption);
+    } else if (auto* list = qobject_cast<QListWidget*>(w)) {
         QStringList shown;
         for (int i = 0; i < list->count(); ++i)
             shown << list->item(i)->text();

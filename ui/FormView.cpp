@@ -3,6 +3,7 @@
 #include "core/Window.h"
 #include "core/WindowRegistry.h"
 #include "ui/ControlWidgets.h"
+#include "ui/FolderWidgets.h"
 #include "ui/Geometry.h"
 #include "ui/KeyCodes.h"
 
@@ -101,6 +102,8 @@ void FormView::connectEvents(Bound& b) {
         connect(list, &QListWidget::itemDoubleClicked, this,
                 [this, c] { fire([c](Window& w) { w.DblClick(*c); }); });
         static_cast<KeyList*>(list)->onKeyPress = keyPressTo(c);
+    } else if (qobject_cast<DriveBox*>(b.widget) || qobject_cast<FolderTreeView*>(b.widget)) {
+        connectFolderControl(b);
     } else if (auto* combo = qobject_cast<QComboBox*>(b.widget)) {
         // A choice is a change of the list's text first, then its click.
         connect(combo, &QComboBox::activated, this, [this, c, click](int index) {
@@ -144,6 +147,25 @@ template <class Box> void FormView::routeKeys(Box& box, Control* c) {
     box.onKeyUp = [this, c](int code, int shift) {
         fire([&](Window& w) { w.KeyUp(*c, code, shift); });
     };
+}
+
+// Drive lists and folder trees report a person's choice as a change only.
+void FormView::connectFolderControl(Bound& b) {
+    Control* c = b.control;
+    const auto change = [this, c] { fire([c](Window& w) { w.Change(*c); }); };
+    if (auto* drives = qobject_cast<DriveBox*>(b.widget)) {
+        connect(drives, &QComboBox::activated, this, [this, c, change](int index) {
+            if (syncing_ || !window_ || c->listIndex == index) return;
+            c->listIndex = index;
+            change();
+        });
+    } else if (auto* tree = qobject_cast<FolderTreeView*>(b.widget)) {
+        connect(tree, &FolderTreeView::folderPicked, this, [this, c, change](const QString& path) {
+            if (syncing_ || !window_) return;
+            c->caption = path;
+            change();
+        });
+    }
 }
 
 void FormView::connectTextBox(Bound& b) {

@@ -42,6 +42,7 @@ private:
     void build();
     void settleFocusPolicies();
     void connectEvents(Bound& b);
+    void connectFolderControl(Bound& b);
     void connectTextBox(Bound& b);
     void connectTextArea(Bound& b);
     template <class Box> void routeKeys(Box& box, Control* c);
