@@ -10,6 +10,7 @@
 #include "logon/Num_Lock.h"
 #include "logon/SetUp.h"
 #include "logon/StartUp.h"
+#include "teacher/FileTool.h"
 
 #include <algorithm>
 #include <array>
@@ -23,8 +24,9 @@ template <class W> constexpr Entry entry() {
 }
 
 constexpr std::array kTable{
-    entry<StartUp>(), entry<LogOn>(),   entry<IDPASS>(), entry<::SetUp>(),   entry<Num_Lock>(),
-    entry<Menu>(),    entry<Marokey>(), entry<Ending>(), entry<AddLesson>(), entry<EnglishLesson>(),
+    entry<StartUp>(),   entry<LogOn>(),         entry<IDPASS>(),   entry<::SetUp>(),
+    entry<Num_Lock>(),  entry<Menu>(),          entry<Marokey>(),  entry<Ending>(),
+    entry<AddLesson>(), entry<EnglishLesson>(), entry<FileTool>(),
 };
 
 void addEntry(WindowRegistry& windows, const Entry& e) {

@@ -85,7 +85,7 @@ void LogOn::Click(Control& c) {
     if (&c == &EndMK) EndMK_Click();
     if (&c == &LSLock) LSLock_Click();
     if (&c == &LSUnLock) LSUnLock_Click();
-    if (&c == &FS) mk.windows.Show(QStringLiteral("FileTool"));
+    if (&c == &FS) mk.windows.Show(QStringLiteral("FileTool"), true);
     if (&c == &S1) mk.windows.Show(QStringLiteral("Renomix"));
     // The authoring window ends only by its own buttons.
     if (&c == &L1) mk.windows.Show(QStringLiteral("AddLesson"), true);
