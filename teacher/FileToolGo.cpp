@@ -16,6 +16,8 @@ using foldertext::withSeparator;
 
 namespace {
 
+constexpr quint8 kQuestionKind = 5;
+
 // Deletes folder + name and says what went wrong, if anything. A name that
 // need not exist (an answer file, a generated number lesson) is no problem
 // when it does not.
@@ -88,7 +90,9 @@ void FileTool::deleteLesson() {
     QStringList problems;
     // A name starting with "0" is a recipe for generated numbers, not a file.
     removeFile(folder, chosen.file, !chosen.file.startsWith(u'0'), problems);
-    removeFile(folder, chosen.file2, false, problems);
+    // Only a question lesson names a file there; the others hold an order flag,
+    // and a file that happens to bear that name is not theirs.
+    if (chosen.kind == kQuestionKind) removeFile(folder, chosen.file2, false, problems);
     mk.ShowMessageText(problems.isEmpty() ? filetool::lessonDeleted() : problems.join(u'\r'));
     loadLessonList();
 }
