@@ -131,10 +131,4 @@ TEST_F(FileCopy, NeverWritesThroughALinkOutOfTheTarget) {
     EXPECT_EQ(read(dir.path() + u"/elsewhere.txt"_qs), "keep");
 }
 
-TEST_F(FileCopy, AMissingTargetFolderFails) {
-    put(from + u"a.txt"_qs, "a");
-    EXPECT_EQ(copyMatching(from, u"*.txt"_qs, to + u"gone/"_qs, copies), CopyOutcome::Failed);
-    EXPECT_EQ(copies.ends, 1);
-}
-
 } // namespace

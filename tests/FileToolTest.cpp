@@ -122,8 +122,6 @@ TEST_F(FileToolWindow, OpensWithOnlyTheOperationChoiceAndTheFolderLabels) {
     EXPECT_EQ(w->caption, u"FileTool"_qs);
     EXPECT_EQ(w->Title.caption, u"Marokey Filing Tools"_qs);
     EXPECT_EQ(w->FS.caption, u"ファイリング処理を選択してください"_qs);
-    EXPECT_EQ(w->FS.items.size(), 6);
-    EXPECT_EQ(w->FS.items.at(5), u"個人履歴アクティブフォルダを変更"_qs);
     EXPECT_EQ(shown(), (QStringList{u"Title"_qs, u"FS"_qs, u"ENDFT"_qs, u"Label1"_qs, u"LF"_qs,
                                     u"Label3"_qs, u"AF"_qs}));
     const QString program = QDir::cleanPath(folder.root());
@@ -311,14 +309,21 @@ TEST_F(FileToolWindow, ListsHistoryFilesWithClassAndTheStoredName) {
     EXPECT_EQ(w->List1.items.size(), 1);
 }
 
-TEST_F(FileToolWindow, ShowsTheFirstThousandHistoryFilesAndSaysSoOnce) {
-    for (int i = 0; i <= 1000; ++i)
-        put(shared + u'/' + QString::number(10000 + i) + u".mkd"_qs, {});
-    choose(FileTool::kDeleteHistory);
+TEST_F(FileToolWindow, ListsTheFirst1001LessonsButKeepsTheRestWhenOneIsDeleted) {
+    QByteArray many;
+    for (int i = 0; i < 1003; ++i)
+        many += "\"L" + QByteArray::number(i) + "\",\"0301000\",\"1\",4,1\r\n";
+    put(shared + u'/' + kAddFile, many);
+    choose(FileTool::kDeleteLesson);
     pickFolder(w->Dir1, shared);
-    EXPECT_EQ(w->List1.items.size(), 1000);
+    EXPECT_EQ(w->List1.items.size(), 1001);
     EXPECT_EQ(p.messages.shown,
-              QStringList{u"個人履歴ファイルが多すぎるため、最初の1000件だけを表示します。"_qs});
+              QStringList{u"Lessonが多すぎるため、最初の1001件だけを表示します。"_qs});
+    pickEntry(0);
+    go({MessageAnswer::Yes});
+    // A number lesson has no file to delete; the records beyond the list stay.
+    EXPECT_EQ(p.messages.shown.at(2), u"Lesson削除が正常に終了しました。"_qs);
+    EXPECT_EQ(read(shared + u'/' + kAddFile), many.mid(many.indexOf('\n') + 1));
 }
 
 TEST_F(FileToolWindow, ChangingTheLessonFolderCopiesOnRequestAndRewritesPathDat) {
@@ -403,11 +408,6 @@ TEST_F(FileToolWindow, NothingShownOverlapsInEitherArrangement) {
     checkNoOverlap();
     listThreeLessons();
     checkNoOverlap();
-}
-
-TEST_F(FileToolWindow, EndClosesTheWindow) {
-    click(w->ENDFT);
-    EXPECT_FALSE(windows.isLoaded(FileTool::kName.toString()));
 }
 
 struct LogOnToFileTool : LogOnFixture {};
