@@ -26,15 +26,18 @@ QStringList historyFiles(const QString& folder) {
 }
 
 QString historyLine(const QString& folder, const QString& fileName) {
+    // Only the fields after the score table: a folder on a network drive may
+    // hold a thousand files of 100 kB each.
+    constexpr int kFields = HistoryRecord::kSize - HistoryRecord::kNameOffset;
+    constexpr int kGrade = HistoryRecord::kGradeOffset - HistoryRecord::kNameOffset;
     QFile file(QDir(folder).filePath(fileName));
-    QByteArray head;
-    if (file.open(QIODevice::ReadOnly)) head = file.read(HistoryRecord::kSize);
+    QByteArray fields;
+    if (file.open(QIODevice::ReadOnly) && file.seek(HistoryRecord::kNameOffset))
+        fields = file.read(kFields);
     // A short or unreadable file shows blanks where its fields would be.
-    const QByteArray name = head.mid(HistoryRecord::kNameOffset, 30).leftJustified(30, ' ');
-    head = head.leftJustified(HistoryRecord::kSize, '\0');
-    const auto number = [&](int offset) {
-        return QString::number(quint8(head.at(HistoryRecord::kGradeOffset + offset)));
-    };
+    const QByteArray name = fields.left(30).leftJustified(30, ' ');
+    fields = fields.leftJustified(kFields, '\0');
+    const auto number = [&](int i) { return QString::number(quint8(fields.at(kGrade + i))); };
     return fileName + u' ' + number(0) + u"年 "_qs + number(1) + u"組 "_qs + number(2) + u"番 "_qs +
            cp932::decode(name);
 }
