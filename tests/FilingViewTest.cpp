@@ -13,6 +13,7 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <algorithm>
 
 namespace {
 
@@ -53,6 +54,17 @@ QMessageBox* shownReplaceBox() {
     for (QWidget* w : QApplication::topLevelWidgets())
         if (auto* box = qobject_cast<QMessageBox*>(w); box && box->isVisible()) return box;
     return nullptr;
+}
+
+QStringList captionsLeftToRight(QMessageBox* box) {
+    QList<QAbstractButton*> buttons = box->buttons();
+    std::sort(buttons.begin(), buttons.end(), [](auto* a, auto* b) {
+        return a->mapToGlobal(QPoint()).x() < b->mapToGlobal(QPoint()).x();
+    });
+    QStringList captions;
+    for (auto* b : buttons)
+        captions << b->text();
+    return captions;
 }
 
 } // namespace
@@ -131,6 +143,25 @@ private slots:
         QVERIFY(window()->events.isEmpty());
     }
 
+    void theWindowsFolderStaysInSightAsFoldersArriveUntilAPersonTakesOver() {
+        auto* tree = widget<FolderTreeView>(u"Dir"_qs);
+        auto* model = static_cast<QFileSystemModel*>(tree->model());
+        window()->Dir.caption = root + u"/b/inner"_qs;
+        host->syncAll();
+        tree->resize(tree->width(), tree->sizeHintForRow(0) + 2); // room for one folder
+        const auto inSight = [tree] {
+            return tree->viewport()->rect().intersects(tree->visualRect(tree->currentIndex()));
+        };
+        tree->scrollToTop(); // as sorting arriving folders may do
+        emit model->layoutChanged();
+        QVERIFY(inSight());
+        QTest::keyClick(tree, Qt::Key_Shift);
+        tree->scrollToTop();
+        emit model->layoutChanged();
+        QVERIFY(!inSight());
+        QVERIFY(window()->events.isEmpty());
+    }
+
     void copyProgressShowsTheFileAndHearsCancelBetweenFiles() {
         int synced = 0;
         QtCopyFeedback copies([&synced] { ++synced; });
@@ -161,18 +192,22 @@ private slots:
         QtCopyFeedback copies;
         copies.begin(1);
         QString text, defaultButton;
+        QStringList shownOrder;
         for (const auto& [name, answer] : buttons) {
-            whenShown([&text, &defaultButton, name = QString::fromLatin1(name)] {
+            whenShown([&, name = QString::fromLatin1(name)] {
                 QMessageBox* box = shownReplaceBox();
                 QVERIFY(box);
                 text = box->text();
                 defaultButton = box->defaultButton()->text();
+                shownOrder = captionsLeftToRight(box);
                 QTest::mouseClick(box->findChild<QPushButton*>(name), Qt::LeftButton);
             });
             QCOMPARE(copies.askReplace(u"a.txt"_qs), answer);
         }
         QCOMPARE(text, u"a.txt は既にあります。\n置き換えますか？"_qs);
         QCOMPARE(defaultButton, u"はい"_qs);
+        QCOMPARE(shownOrder, (QStringList{u"はい"_qs, u"いいえ"_qs, u"すべてはい"_qs,
+                                          u"すべていいえ"_qs, u"キャンセル"_qs}));
         whenShown([] { QTest::keyClick(shownReplaceBox(), Qt::Key_Escape); });
         QCOMPARE(copies.askReplace(u"a.txt"_qs), ReplaceAnswer::Cancel);
         copies.end();

@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QFileSystemModel>
 #include <QHeaderView>
+#include <QScrollBar>
 #include <QStorageInfo>
 
 namespace {
@@ -49,10 +50,9 @@ FolderTreeView::FolderTreeView(QWidget* parent)
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     connect(selectionModel(), &QItemSelectionModel::currentChanged, this,
             [this](const QModelIndex& current) { onCurrentChanged(current); });
-    // Folders appear as their parents are read, so the chosen one is brought
-    // into sight again as each of its parents arrives.
-    connect(model_, &QFileSystemModel::directoryLoaded, this,
-            [this](const QString& path) { onDirectoryLoaded(path); });
+    connect(model_, &QFileSystemModel::directoryLoaded, this, [this] { revealAgain(); });
+    connect(model_, &QFileSystemModel::layoutChanged, this, [this] { revealAgain(); });
+    connect(verticalScrollBar(), &QScrollBar::sliderPressed, this, [this] { settling_ = false; });
 }
 
 void FolderTreeView::showFolder(const QString& root, const QString& folder) {
@@ -65,6 +65,7 @@ void FolderTreeView::showFolder(const QString& root, const QString& folder) {
         setRootIndex(model_->setRootPath(r));
     }
     folder_ = f;
+    settling_ = true;
     reveal();
     following_ = false;
 }
@@ -80,7 +81,7 @@ void FolderTreeView::reveal() {
         expand(up);
     expand(at);
     if (currentIndex() != at) setCurrentIndex(at);
-    scrollTo(at);
+    scrollTo(at, QAbstractItemView::PositionAtCenter);
 }
 
 void FolderTreeView::onCurrentChanged(const QModelIndex& current) {
@@ -91,9 +92,24 @@ void FolderTreeView::onCurrentChanged(const QModelIndex& current) {
     emit folderPicked(path);
 }
 
-void FolderTreeView::onDirectoryLoaded(const QString& path) {
-    if (!isWithin(folder_, plainPath(path))) return;
+void FolderTreeView::revealAgain() {
+    if (!settling_) return;
     following_ = true;
     reveal();
     following_ = false;
+}
+
+void FolderTreeView::mousePressEvent(QMouseEvent* event) {
+    settling_ = false;
+    QTreeView::mousePressEvent(event);
+}
+
+void FolderTreeView::keyPressEvent(QKeyEvent* event) {
+    settling_ = false;
+    QTreeView::keyPressEvent(event);
+}
+
+void FolderTreeView::wheelEvent(QWheelEvent* event) {
+    settling_ = false;
+    QTreeView::wheelEvent(event);
 }

@@ -34,13 +34,21 @@ public:
 signals:
     void folderPicked(const QString& path);
 
+protected:
+    void mousePressEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
+
 private:
     void reveal();
+    void revealAgain();
     void onCurrentChanged(const QModelIndex& current);
-    void onDirectoryLoaded(const QString& path);
 
     QFileSystemModel* model_;
     QString root_;
     QString folder_;
     bool following_ = false; // the tree moves at the window's word
+    // Folders arrive and are sorted after the tree is shown, moving the chosen
+    // one; it is brought back into sight until the person takes the tree over.
+    bool settling_ = false;
 };

@@ -5,6 +5,7 @@
 
 #include <QCoreApplication>
 #include <QMessageBox>
+#include <QPointer>
 #include <QProgressDialog>
 #include <QPushButton>
 #include <QTimer>
@@ -17,23 +18,27 @@ namespace {
 struct ReplaceButton {
     const char* name;
     QString caption;
-    QMessageBox::ButtonRole role;
     ReplaceAnswer answer;
 };
 
 std::array<ReplaceButton, 5> replaceButtons() {
     return {{
-        {"Yes", u"はい"_qs, QMessageBox::YesRole, ReplaceAnswer::Yes},
-        {"No", u"いいえ"_qs, QMessageBox::NoRole, ReplaceAnswer::No},
-        {"YesToAll", u"すべてはい"_qs, QMessageBox::YesRole, ReplaceAnswer::YesToAll},
-        {"NoToAll", u"すべていいえ"_qs, QMessageBox::NoRole, ReplaceAnswer::NoToAll},
-        {"Cancel", u"キャンセル"_qs, QMessageBox::RejectRole, ReplaceAnswer::Cancel},
+        {"Yes", u"はい"_qs, ReplaceAnswer::Yes},
+        {"No", u"いいえ"_qs, ReplaceAnswer::No},
+        {"YesToAll", u"すべてはい"_qs, ReplaceAnswer::YesToAll},
+        {"NoToAll", u"すべていいえ"_qs, ReplaceAnswer::NoToAll},
+        {"Cancel", u"キャンセル"_qs, ReplaceAnswer::Cancel},
     }};
 }
 
-// A box takes the keyboard as soon as it is up, so Enter answers it.
-void takeKeyboardOnceShown(QWidget* box) {
-    QTimer::singleShot(0, box, [box] {
+// A box takes the keyboard as soon as it is up, so Enter answers it. A box
+// over the progress dialog sits below it, leaving the file and count in sight.
+void takeKeyboardOnceShown(QWidget* box, const QWidget* under = nullptr) {
+    QTimer::singleShot(0, box, [box, under = QPointer<const QWidget>(under)] {
+        if (under && under->isVisible()) {
+            const QRect above = under->frameGeometry();
+            box->move(above.center().x() - box->frameGeometry().width() / 2, above.bottom() + 8);
+        }
         box->activateWindow();
         box->raise();
     });
@@ -84,20 +89,20 @@ ReplaceAnswer QtCopyFeedback::askReplace(const QString& fileName) {
     if (beforeShow_) beforeShow_();
     const QString shown =
         controlwidgets::shownText(fileName + u" は既にあります。\r置き換えますか？"_qs);
-    QMessageBox box(QMessageBox::NoIcon, QtMessagePort::kTitle, shown, QMessageBox::NoButton,
-                    dialog_);
+    QMessageBox box(QMessageBox::NoIcon, QtMessagePort::kTitle, shown);
     box.setObjectName(u"ReplaceBox"_qs);
     box.setAccessibleName(QtMessagePort::kTitle);
     box.setAccessibleDescription(shown);
     std::vector<std::pair<QAbstractButton*, ReplaceAnswer>> answers;
     for (const ReplaceButton& b : replaceButtons()) {
-        QPushButton* button = box.addButton(b.caption, b.role);
+        // One role for all keeps them in this order on every platform.
+        QPushButton* button = box.addButton(b.caption, QMessageBox::ActionRole);
         button->setObjectName(QString::fromLatin1(b.name));
         answers.emplace_back(button, b.answer);
     }
     box.setDefaultButton(static_cast<QPushButton*>(answers.front().first));
     box.setEscapeButton(answers.back().first);
-    takeKeyboardOnceShown(&box);
+    takeKeyboardOnceShown(&box, dialog_);
     box.exec();
     for (const auto& [button, answer] : answers)
         if (box.clickedButton() == button) return answer;
