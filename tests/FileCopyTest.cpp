@@ -1,5 +1,6 @@
 #include "core/FileCopy.h"
 
+#include "support/FileBytes.h"
 #include "support/ScriptedPorts.h"
 
 #include <QDir>
@@ -19,15 +20,6 @@ struct FileCopy : ::testing::Test {
         QDir().mkpath(from);
         QDir().mkpath(to);
     }
-    static void put(const QString& path, const QByteArray& bytes) {
-        QFile f(path);
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write(bytes);
-    }
-    static QByteArray read(const QString& path) {
-        QFile f(path);
-        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
-    }
     QStringList target() const { return QDir(to).entryList(QDir::Files | QDir::Hidden); }
     CopyOutcome copy(CopyFeedback& feedback) {
         return copyMatching(from, u"*.txt"_qs, to, feedback);
@@ -36,23 +28,23 @@ struct FileCopy : ::testing::Test {
     // a.txt, b.txt and c.txt in both folders, the targets holding older text.
     void clashOnEveryFile() {
         for (const char* name : {"a.txt", "b.txt", "c.txt"}) {
-            put(from + QLatin1String(name), "new " + QByteArray(name));
-            put(to + QLatin1String(name), "old");
+            putFile(from + QLatin1String(name), "new " + QByteArray(name));
+            putFile(to + QLatin1String(name), "old");
         }
     }
 };
 
 TEST_F(FileCopy, CopiesEveryMatchingFileAndNothingElse) {
-    put(from + u"one.txt"_qs, "1");
-    put(from + u"二.txt"_qs, "2");
-    put(from + u"pupil.mkd"_qs, "m");
+    putFile(from + u"one.txt"_qs, "1");
+    putFile(from + u"二.txt"_qs, "2");
+    putFile(from + u"pupil.mkd"_qs, "m");
     QDir().mkpath(from + u"folder.txt"_qs);
-    put(dir.path() + u"/outside.txt"_qs, "secret");
+    putFile(dir.path() + u"/outside.txt"_qs, "secret");
     QFile::link(dir.path() + u"/outside.txt"_qs, from + u"link.txt"_qs);
 
     EXPECT_EQ(copy(), CopyOutcome::Copied);
     EXPECT_EQ(target(), (QStringList{u"one.txt"_qs, u"二.txt"_qs}));
-    EXPECT_EQ(read(to + u"二.txt"_qs), "2");
+    EXPECT_EQ(fileBytes(to + u"二.txt"_qs), "2");
     EXPECT_EQ(copies.totals, std::vector<int>{2});
     EXPECT_EQ(copies.ends, 1);
     EXPECT_TRUE(copies.asked.isEmpty());
@@ -64,8 +56,8 @@ TEST_F(FileCopy, YesToAllAndNoToAllAnswerTheRestWithoutAsking) {
     copies.answer(ReplaceAnswer::YesToAll);
     EXPECT_EQ(copy(), CopyOutcome::Copied);
     EXPECT_EQ(copies.asked, (QStringList{u"a.txt"_qs, u"b.txt"_qs}));
-    EXPECT_EQ(read(to + u"a.txt"_qs), "old");
-    EXPECT_EQ(read(to + u"c.txt"_qs), "new c.txt");
+    EXPECT_EQ(fileBytes(to + u"a.txt"_qs), "old");
+    EXPECT_EQ(fileBytes(to + u"c.txt"_qs), "new c.txt");
 
     clashOnEveryFile();
     ScriptedCopies again;
@@ -73,8 +65,8 @@ TEST_F(FileCopy, YesToAllAndNoToAllAnswerTheRestWithoutAsking) {
     again.answer(ReplaceAnswer::NoToAll);
     EXPECT_EQ(copy(again), CopyOutcome::Copied); // keeping files is no failure
     EXPECT_EQ(again.asked.size(), 2);
-    EXPECT_EQ(read(to + u"a.txt"_qs), "new a.txt");
-    EXPECT_EQ(read(to + u"b.txt"_qs) + read(to + u"c.txt"_qs), "oldold");
+    EXPECT_EQ(fileBytes(to + u"a.txt"_qs), "new a.txt");
+    EXPECT_EQ(fileBytes(to + u"b.txt"_qs) + fileBytes(to + u"c.txt"_qs), "oldold");
 }
 
 TEST_F(FileCopy, CancelAtTheQuestionStopsWithTheRestUntouched) {
@@ -82,15 +74,15 @@ TEST_F(FileCopy, CancelAtTheQuestionStopsWithTheRestUntouched) {
     copies.answer(ReplaceAnswer::Yes);
     copies.answer(ReplaceAnswer::Cancel);
     EXPECT_EQ(copy(), CopyOutcome::Cancelled);
-    EXPECT_EQ(read(to + u"a.txt"_qs), "new a.txt");
-    EXPECT_EQ(read(to + u"b.txt"_qs) + read(to + u"c.txt"_qs), "oldold");
+    EXPECT_EQ(fileBytes(to + u"a.txt"_qs), "new a.txt");
+    EXPECT_EQ(fileBytes(to + u"b.txt"_qs) + fileBytes(to + u"c.txt"_qs), "oldold");
     EXPECT_EQ(target().size(), 3);
     EXPECT_EQ(copies.ends, 1);
 }
 
 TEST_F(FileCopy, CancelInTheProgressDialogLeavesNoFileBehind) {
-    put(from + u"a.txt"_qs, "a");
-    put(from + u"b.txt"_qs, "b");
+    putFile(from + u"a.txt"_qs, "a");
+    putFile(from + u"b.txt"_qs, "b");
     copies.cancelAt = 1;
     EXPECT_EQ(copy(), CopyOutcome::Cancelled);
     EXPECT_EQ(target(), QStringList{u"a.txt"_qs});
@@ -108,27 +100,27 @@ struct CancelMidFile final : CopyFeedback {
 
 TEST_F(FileCopy, ALargeFileCancelledHalfWayLeavesTheOldFileWhole) {
     const QByteArray big(5 << 20, 'x');
-    put(from + u"big.txt"_qs, big);
-    put(to + u"big.txt"_qs, "old");
+    putFile(from + u"big.txt"_qs, big);
+    putFile(to + u"big.txt"_qs, "old");
     UnattendedCopy quiet; // never replaces: nothing to do
     EXPECT_EQ(copy(quiet), CopyOutcome::Copied);
     CancelMidFile cancel;
     EXPECT_EQ(copy(cancel), CopyOutcome::Cancelled);
-    EXPECT_EQ(read(to + u"big.txt"_qs), "old");
+    EXPECT_EQ(fileBytes(to + u"big.txt"_qs), "old");
     EXPECT_EQ(target(), QStringList{u"big.txt"_qs});
 
     QFile::remove(to + u"big.txt"_qs);
     EXPECT_EQ(copy(), CopyOutcome::Copied);
-    EXPECT_EQ(read(to + u"big.txt"_qs), big);
+    EXPECT_EQ(fileBytes(to + u"big.txt"_qs), big);
 }
 
 TEST_F(FileCopy, NeverWritesThroughALinkOutOfTheTarget) {
-    put(from + u"a.txt"_qs, "a");
-    put(dir.path() + u"/elsewhere.txt"_qs, "keep");
+    putFile(from + u"a.txt"_qs, "a");
+    putFile(dir.path() + u"/elsewhere.txt"_qs, "keep");
     QFile::link(dir.path() + u"/elsewhere.txt"_qs, to + u"a.txt"_qs);
     copies.answer(ReplaceAnswer::Yes);
     EXPECT_EQ(copy(), CopyOutcome::Failed);
-    EXPECT_EQ(read(dir.path() + u"/elsewhere.txt"_qs), "keep");
+    EXPECT_EQ(fileBytes(dir.path() + u"/elsewhere.txt"_qs), "keep");
 }
 
 } // namespace

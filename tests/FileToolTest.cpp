@@ -2,6 +2,7 @@
 
 #include "core/Cp932.h"
 #include "logon/HistoryFile.h"
+#include "support/FileBytes.h"
 #include "support/LogOnFixture.h"
 #include "support/ProgramFolder.h"
 #include "support/ScriptedPorts.h"
@@ -90,20 +91,11 @@ struct FileToolWindow : ::testing::Test {
         names.sort();
         return names;
     }
-    static void put(const QString& path, const QByteArray& bytes) {
-        QFile f(path);
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write(bytes);
-    }
-    static QByteArray read(const QString& path) {
-        QFile f(path);
-        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
-    }
     // The three lessons and their files in the shared folder, listed for deleting.
     void listThreeLessons() {
-        put(shared + u'/' + kAddFile, kThreeLessons);
+        putFile(shared + u'/' + kAddFile, kThreeLessons);
         for (const char* name : {"a.txt", "q.txt", "q_ans.txt", "c.txt"})
-            put(shared + u'/' + QLatin1String(name), "text");
+            putFile(shared + u'/' + QLatin1String(name), "text");
         choose(FileTool::kDeleteLesson);
         pickFolder(w->Dir1, shared);
     }
@@ -173,9 +165,9 @@ TEST_F(FileToolWindow, CopiesLessonTextFilesAfterAskingAndReportsTheOutcome) {
     go();
     EXPECT_EQ(lastMessage(), u"複写元と複写先が同じフォルダです。\r複写することはできません。"_qs);
 
-    put(folder.lessons() + u"mine.txt"_qs, "mine");
-    put(folder.lessons() + kAddFile, "\"t\",\"mine.txt\",\"1\",1,1\r\n");
-    put(folder.lessons() + u"note.doc"_qs, "no");
+    putFile(folder.lessons() + u"mine.txt"_qs, "mine");
+    putFile(folder.lessons() + kAddFile, "\"t\",\"mine.txt\",\"1\",1,1\r\n");
+    putFile(folder.lessons() + u"note.doc"_qs, "no");
     click(w->D2A);
     EXPECT_EQ(w->Drv_Dir2.caption, QDir::cleanPath(p.mk.LessonFolder));
     go({MessageAnswer::No});
@@ -193,8 +185,8 @@ TEST_F(FileToolWindow, CopiesLessonTextFilesAfterAskingAndReportsTheOutcome) {
 }
 
 TEST_F(FileToolWindow, CopiesOnlyHistoryFilesForTheHistoryCopy) {
-    put(folder.data() + u"taro.mkd"_qs, "h");
-    put(folder.data() + u"Path.dat"_qs, "p");
+    putFile(folder.data() + u"taro.mkd"_qs, "h");
+    putFile(folder.data() + u"Path.dat"_qs, "p");
     choose(FileTool::kCopyHistories);
     click(w->D1L);
     pickFolder(w->Dir2, shared);
@@ -215,12 +207,12 @@ TEST_F(FileToolWindow, ListsAddedLessonsAndDeletesTheMiddleOneWithItsAnswerFile)
     EXPECT_EQ(w->Drv_Dir2.caption, u"Quiz"_qs);
     go({MessageAnswer::No});
     EXPECT_EQ(lastMessage(), shared + u"/のQuizLessonを削除しますか？"_qs);
-    EXPECT_EQ(read(shared + u'/' + kAddFile), kThreeLessons);
+    EXPECT_EQ(fileBytes(shared + u'/' + kAddFile), kThreeLessons);
 
     go({MessageAnswer::Yes});
     EXPECT_EQ(lastMessage(), u"Lesson削除が正常に終了しました。"_qs);
     // The bare order number comes back quoted; the rest is written as read.
-    EXPECT_EQ(read(shared + u'/' + kAddFile),
+    EXPECT_EQ(fileBytes(shared + u'/' + kAddFile),
               cp932::encode(u"\"Ａ\",\"a.txt\",\"1\",1,1\r\n"
                             u"\"C \",\"c.txt\",\"2\",6,1.5\r\n"_qs));
     EXPECT_EQ(filesIn(shared), (QStringList{kAddFile, u"a.txt"_qs, u"c.txt"_qs}));
@@ -230,21 +222,21 @@ TEST_F(FileToolWindow, ListsAddedLessonsAndDeletesTheMiddleOneWithItsAnswerFile)
 
 TEST_F(FileToolWindow, DeletingTheFirstThenTheOnlyLessonLeavesAnEmptyList) {
     listThreeLessons();
-    put(shared + u"/2"_qs, "not a lesson"); // an order number is never a file name
+    putFile(shared + u"/2"_qs, "not a lesson"); // an order number is never a file name
     pickEntry(0);
     go({MessageAnswer::Yes});
-    EXPECT_EQ(read(shared + u'/' + kAddFile), "\"Quiz\",\"q.txt\",\"q_ans.txt\",5,2\r\n"
-                                              "\"C \",\"c.txt\",\"2\",6,1.5\r\n");
+    EXPECT_EQ(fileBytes(shared + u'/' + kAddFile), "\"Quiz\",\"q.txt\",\"q_ans.txt\",5,2\r\n"
+                                                   "\"C \",\"c.txt\",\"2\",6,1.5\r\n");
     EXPECT_FALSE(QFile::exists(shared + u"/a.txt"_qs));
 
-    put(shared + u'/' + kAddFile, "\"C \",\"c.txt\",\"2\",6,1.5\r\n");
+    putFile(shared + u'/' + kAddFile, "\"C \",\"c.txt\",\"2\",6,1.5\r\n");
     pickFolder(w->Dir1, shared);
     pickEntry(0);
     go({MessageAnswer::Yes});
     EXPECT_EQ(lastMessage(), u"Lesson削除が正常に終了しました。"_qs);
-    EXPECT_EQ(read(shared + u'/' + kAddFile), QByteArray());
+    EXPECT_EQ(fileBytes(shared + u'/' + kAddFile), QByteArray());
     EXPECT_FALSE(QFile::exists(shared + u"/c.txt"_qs));
-    EXPECT_EQ(read(shared + u"/2"_qs), "not a lesson");
+    EXPECT_EQ(fileBytes(shared + u"/2"_qs), "not a lesson");
     EXPECT_FALSE(w->List1.visible);
     EXPECT_TRUE(w->Drv_Dir2.caption.isEmpty());
 }
@@ -254,7 +246,7 @@ TEST_F(FileToolWindow, ADeleteWithNothingChosenAsksNothing) {
     w->Drv_Dir2.caption = u"typed"_qs; // text without a chosen entry
     go();
     EXPECT_EQ(p.messages.shown, QStringList{u"削除するLessonが指定されていません。"_qs});
-    EXPECT_EQ(read(shared + u'/' + kAddFile), kThreeLessons);
+    EXPECT_EQ(fileBytes(shared + u'/' + kAddFile), kThreeLessons);
 
     choose(FileTool::kDeleteHistory);
     go();
@@ -278,16 +270,16 @@ TEST_F(FileToolWindow, AFailedRewriteOfTheAddFileKeepsItAndTheLesson) {
     EXPECT_TRUE(
         lastMessage().startsWith(shared + u'/' + kAddFile + u"\rを書き込めませんでした。"_qs))
         << lastMessage().toStdString();
-    EXPECT_EQ(read(shared + u'/' + kAddFile), kThreeLessons);
+    EXPECT_EQ(fileBytes(shared + u'/' + kAddFile), kThreeLessons);
     EXPECT_TRUE(QFile::exists(shared + u"/c.txt"_qs));
     EXPECT_TRUE(windows.isLoaded(FileTool::kName.toString()));
 }
 
 TEST_F(FileToolWindow, ListsHistoryFilesWithClassAndTheStoredName) {
-    put(shared + u"/taro.mkd"_qs, history(u"山田"_qs, 3, 2, 15));
-    put(shared + u"/ann.mkd"_qs, history(u"Ann Lee"_qs, 1, 10, 200));
-    put(shared + u"/short.mkd"_qs, "tiny");
-    put(shared + u"/notes.txt"_qs, "x");
+    putFile(shared + u"/taro.mkd"_qs, history(u"山田"_qs, 3, 2, 15));
+    putFile(shared + u"/ann.mkd"_qs, history(u"Ann Lee"_qs, 1, 10, 200));
+    putFile(shared + u"/short.mkd"_qs, "tiny");
+    putFile(shared + u"/notes.txt"_qs, "x");
     choose(FileTool::kDeleteHistory);
     pickFolder(w->Dir1, shared);
     EXPECT_EQ(w->List1.items, (QStringList{u"ann.mkd 1年 10組 200番 Ann Lee"_qs + QString(23, u' '),
@@ -313,7 +305,7 @@ TEST_F(FileToolWindow, ListsTheFirst1001LessonsButKeepsTheRestWhenOneIsDeleted) 
     QByteArray many;
     for (int i = 0; i < 1003; ++i)
         many += "\"L" + QByteArray::number(i) + "\",\"0301000\",\"1\",4,1\r\n";
-    put(shared + u'/' + kAddFile, many);
+    putFile(shared + u'/' + kAddFile, many);
     choose(FileTool::kDeleteLesson);
     pickFolder(w->Dir1, shared);
     EXPECT_EQ(w->List1.items.size(), 1001);
@@ -323,11 +315,11 @@ TEST_F(FileToolWindow, ListsTheFirst1001LessonsButKeepsTheRestWhenOneIsDeleted) 
     go({MessageAnswer::Yes});
     // A number lesson has no file to delete; the records beyond the list stay.
     EXPECT_EQ(p.messages.shown.at(2), u"Lesson削除が正常に終了しました。"_qs);
-    EXPECT_EQ(read(shared + u'/' + kAddFile), many.mid(many.indexOf('\n') + 1));
+    EXPECT_EQ(fileBytes(shared + u'/' + kAddFile), many.mid(many.indexOf('\n') + 1));
 }
 
 TEST_F(FileToolWindow, ChangingTheLessonFolderCopiesOnRequestAndRewritesPathDat) {
-    put(p.mk.LessonFolder + u"Lesson_List.txt"_qs, "x");
+    putFile(p.mk.LessonFolder + u"Lesson_List.txt"_qs, "x");
     choose(FileTool::kMoveLessons);
     pickFolder(w->Dir1, shared);
     go({MessageAnswer::Yes, MessageAnswer::Yes});
@@ -341,12 +333,12 @@ TEST_F(FileToolWindow, ChangingTheLessonFolderCopiesOnRequestAndRewritesPathDat)
     EXPECT_EQ(p.mk.LessonFolder, shared + u'/');
     EXPECT_EQ(w->AF.caption, shared + u'/');
     EXPECT_EQ(
-        read(folder.data() + u"Path.dat"_qs),
+        fileBytes(folder.data() + u"Path.dat"_qs),
         QFile::encodeName(u"\""_qs + p.mk.DataFolder + u"\"\r\n\""_qs + shared + u"/\"\r\n"_qs));
 }
 
 TEST_F(FileToolWindow, ChangingTheHistoryFolderWithoutTheCopyStillRewritesPathDat) {
-    put(p.mk.DataFolder + u"taro.mkd"_qs, "h");
+    putFile(p.mk.DataFolder + u"taro.mkd"_qs, "h");
     const QString lessons = p.mk.LessonFolder;
     choose(FileTool::kMoveHistories);
     pickFolder(w->Dir1, shared);
@@ -356,13 +348,13 @@ TEST_F(FileToolWindow, ChangingTheHistoryFolderWithoutTheCopyStillRewritesPathDa
     EXPECT_EQ(lastMessage(), u"アクティブフォルダの変更が正常に終了しました。"_qs);
     EXPECT_TRUE(filesIn(shared).isEmpty());
     EXPECT_EQ(p.mk.DataFolder, shared + u'/');
-    EXPECT_EQ(read(folder.data() + u"Path.dat"_qs),
+    EXPECT_EQ(fileBytes(folder.data() + u"Path.dat"_qs),
               QFile::encodeName(u"\""_qs + shared + u"/\"\r\n\""_qs + lessons + u"\"\r\n"_qs));
 }
 
 TEST_F(FileToolWindow, APathDatThatCannotBeWrittenStaysWholeAndTheFolderStays) {
     const QByteArray old = "\"\"\r\n\"\"\r\n";
-    put(folder.data() + u"Path.dat"_qs, old);
+    putFile(folder.data() + u"Path.dat"_qs, old);
     const QString before = p.mk.LessonFolder;
     choose(FileTool::kMoveLessons);
     pickFolder(w->Dir1, shared);
@@ -370,7 +362,7 @@ TEST_F(FileToolWindow, APathDatThatCannotBeWrittenStaysWholeAndTheFolderStays) {
     p.messages.answer(MessageAnswer::No);
     onAFullDrive([&] { click(w->Go); });
     EXPECT_TRUE(lastMessage().startsWith(folder.data() + u"Path.dat\rを書き込めませんでした。"_qs));
-    EXPECT_EQ(read(folder.data() + u"Path.dat"_qs), old);
+    EXPECT_EQ(fileBytes(folder.data() + u"Path.dat"_qs), old);
     EXPECT_EQ(p.mk.LessonFolder, before);
     EXPECT_EQ(w->AF.caption, before);
 }
