@@ -113,3 +113,22 @@ CopyOutcome copyMatching(const QString& sourceFolder, const QString& pattern,
     feedback.end();
     return outcome;
 }
+
+Status copyFile(const QString& from, const QString& to) {
+    QFile in(from);
+    QTemporaryFile out(to + QStringLiteral(".mk-XXXXXX"));
+    if (!in.open(QIODevice::ReadOnly)) return Error{in.errorString()};
+    if (!out.open()) return Error{out.errorString()};
+    while (!in.atEnd()) {
+        const QByteArray chunk = in.read(kChunk);
+        if (chunk.isEmpty() || out.write(chunk) != chunk.size()) return Error{out.errorString()};
+    }
+    if (in.error() != QFileDevice::NoError || !out.flush()) return Error{in.errorString()};
+    out.close();
+    std::error_code failed;
+    std::filesystem::rename(QFile::encodeName(out.fileName()).toStdString(),
+                            QFile::encodeName(to).toStdString(), failed);
+    if (failed) return Error{QString::fromStdString(failed.message())};
+    out.setAutoRemove(false);
+    return Ok{};
+}

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/Result.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -43,3 +45,7 @@ enum class CopyOutcome { Copied, Failed, Cancelled };
 // file that was to be copied was copied.
 CopyOutcome copyMatching(const QString& sourceFolder, const QString& pattern,
                          const QString& targetFolder, CopyFeedback& feedback);
+
+// One file copied whole to to, replacing a file of that name: the bytes go to
+// a temporary name beside it and are renamed into place once complete.
+Status copyFile(const QString& from, const QString& to);

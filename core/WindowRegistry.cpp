@@ -126,3 +126,9 @@ void WindowRegistry::settle() {
     retired_.clear();
     if (observer_ && !ended_) observer_->eventsDone();
 }
+
+void WindowRegistry::letWindowsCatchUp() {
+    if (!observer_) return;
+    observer_->eventsDone();
+    observer_->runPendingEvents();
+}

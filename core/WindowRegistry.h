@@ -21,6 +21,9 @@ public:
     virtual void windowUnloaded(Window& w) = 0;
     // Every handler has returned: views catch up with their windows' data.
     virtual void eventsDone() = 0;
+    // Inside a long handler: let pending paint and timer events run, without
+    // taking input. Nothing to do where no window is drawn.
+    virtual void runPendingEvents() {}
     virtual void programEnded(int status) = 0;
 };
 
@@ -62,6 +65,8 @@ public:
     // Runs one event: handlers inside may unload windows, which are destroyed
     // when the outermost event returns.
     void dispatch(const std::function<void()>& event);
+    // A long handler lets the views catch up and repaint between steps.
+    void letWindowsCatchUp();
 
 private:
     struct Entry {

@@ -60,3 +60,8 @@ FormView* WindowHost::viewOf(const QString& windowName) const {
         if (window->name() == windowName) return view;
     return nullptr;
 }
+
+// Paints and timers only: a click during a long run must not start another.
+void WindowHost::runPendingEvents() {
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+}

@@ -17,6 +17,7 @@ public:
     void windowHidden(Window& w) override;
     void windowUnloaded(Window& w) override;
     void eventsDone() override { syncAll(); }
+    void runPendingEvents() override;
     void programEnded(int status) override;
 
     void syncAll();
