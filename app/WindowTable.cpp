@@ -11,6 +11,8 @@
 #include "logon/SetUp.h"
 #include "logon/StartUp.h"
 #include "teacher/FileTool.h"
+#include "teacher/Refarence.h"
+#include "teacher/Renomix.h"
 
 #include <algorithm>
 #include <array>
@@ -26,7 +28,8 @@ template <class W> constexpr Entry entry() {
 constexpr std::array kTable{
     entry<StartUp>(),   entry<LogOn>(),         entry<IDPASS>(),   entry<::SetUp>(),
     entry<Num_Lock>(),  entry<Menu>(),          entry<Marokey>(),  entry<Ending>(),
-    entry<AddLesson>(), entry<EnglishLesson>(), entry<FileTool>(),
+    entry<AddLesson>(), entry<EnglishLesson>(), entry<FileTool>(), entry<Renomix>(),
+    entry<Refarence>(),
 };
 
 void addEntry(WindowRegistry& windows, const Entry& e) {

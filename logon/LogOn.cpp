@@ -86,7 +86,7 @@ void LogOn::Click(Control& c) {
     if (&c == &LSLock) LSLock_Click();
     if (&c == &LSUnLock) LSUnLock_Click();
     if (&c == &FS) mk.windows.Show(QStringLiteral("FileTool"), true);
-    if (&c == &S1) mk.windows.Show(QStringLiteral("Renomix"));
+    if (&c == &S1) mk.windows.Show(QStringLiteral("Renomix"), true);
     // The authoring window ends only by its own buttons.
     if (&c == &L1) mk.windows.Show(QStringLiteral("AddLesson"), true);
 }
