@@ -9,6 +9,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <algorithm>
+#include <cstring>
 #include <map>
 #include <utility>
 
@@ -37,16 +38,27 @@ QByteArray quoted(const QString& text) {
     return '"' + cp932::encode(text) + '"';
 }
 
-// "n," for every score a byte can hold, so a row is a run of appends.
-const std::array<QByteArray, 256>& scoreCells() {
+// "n," for every value a score byte can hold. Four bytes are always copied
+// and only size of them counted, so a cell is one fixed-size copy.
+struct ScoreCell {
+    char text[4];
+    int size;
+};
+
+const std::array<ScoreCell, 256>& scoreCells() {
     static const auto cells = [] {
-        std::array<QByteArray, 256> c;
-        for (int i = 0; i < 256; ++i)
-            c[i] = QByteArray::number(i) + ',';
+        std::array<ScoreCell, 256> c{};
+        for (int i = 0; i < 256; ++i) {
+            const QByteArray text = QByteArray::number(i) + ',';
+            std::memcpy(c[i].text, text.constData(), size_t(text.size()));
+            c[i].size = int(text.size());
+        }
         return c;
     }();
     return cells;
 }
+
+constexpr int kMaxCell = 4;
 
 QByteArray firstLine(const Pupil& p) {
     QByteArray line = QByteArray::number(p.grade) + ',' + quoted(QStringLiteral("年")) + ',' +
@@ -63,13 +75,47 @@ QByteArray headerLine() {
     return line + kCrLf;
 }
 
-void appendScoreRow(QByteArray& out, const QString& title, const ScoreTable& scores, int lesson) {
+// The quoted titles with their commas, encoded once for a whole collection.
+using TitleCells = std::vector<QByteArray>;
+
+TitleCells titleCells(const Titles& titles) {
+    TitleCells cells;
+    cells.reserve(kTableLessons);
+    for (int lesson = 0; lesson < kTableLessons; ++lesson)
+        cells.push_back(quoted(titles[lesson]) + ',');
+    return cells;
+}
+
+// A table is 100,000 cells: they go straight into a buffer sized for the
+// longest cells rather than being appended one by one.
+char* putScores(char* at, const ScoreTable& scores, int lesson) {
     const auto& cells = scoreCells();
-    out += quoted(title);
-    out += ',';
-    for (int slot = 0; slot < kTableSlots; ++slot)
-        out += cells[scores(lesson, slot)];
-    out += kCrLf;
+    const quint8* column = scores.bytes().data() + lesson;
+    for (int slot = 0; slot < kTableSlots; ++slot) {
+        const ScoreCell& cell = cells[column[slot * ScoreTable::kLessons]];
+        std::memcpy(at, cell.text, kMaxCell);
+        at += cell.size;
+    }
+    return at;
+}
+
+QByteArray tableOf(const Pupil& p, const TitleCells& titles) {
+    static const QByteArray header = headerLine();
+    QByteArray out = firstLine(p) + kCrLf + header;
+    const qsizetype used = out.size();
+    qsizetype room = used;
+    for (const QByteArray& title : titles)
+        room += title.size() + kTableSlots * kMaxCell + kCrLf.size();
+    out.resize(room);
+    char* at = out.data() + used;
+    for (int lesson = 0; lesson < kTableLessons; ++lesson) {
+        std::memcpy(at, titles[lesson].constData(), size_t(titles[lesson].size()));
+        at = putScores(at + titles[lesson].size(), p.scores, lesson);
+        *at++ = '\r';
+        *at++ = '\n';
+    }
+    out.truncate(at - out.constData());
+    return out;
 }
 
 QString replaceQuestion(const QString& fileName) {
@@ -107,14 +153,7 @@ std::optional<QString> tableName(const Pupil& p) {
 }
 
 QByteArray table(const Pupil& p, const Titles& titles) {
-    QByteArray out;
-    out.reserve(1 << 18);
-    out += firstLine(p);
-    out += kCrLf;
-    out += headerLine();
-    for (int lesson = 0; lesson < kTableLessons; ++lesson)
-        appendScoreRow(out, titles[lesson], p.scores, lesson);
-    return out;
+    return tableOf(p, titleCells(titles));
 }
 
 namespace {
@@ -132,9 +171,10 @@ struct ClassRow {
 
 ClassRow classRow(const Pupil& p) {
     ClassRow row{p.grade, p.classNo, p.pupilNo, trimmedName(p.nameField), {}};
+    const quint8* bytes = p.scores.bytes().data();
     for (int slot = 0; slot < kTableSlots; ++slot)
         for (int lesson = 0; lesson < kAllLessons; ++lesson)
-            row.experience[lesson] += p.scores(lesson, slot);
+            row.experience[lesson] += bytes[ScoreTable::offset(lesson, slot)];
     return row;
 }
 
@@ -234,8 +274,8 @@ void writeAsked(const QString& folder, const QString& name,
                                written.error().message + QStringLiteral("）");
 }
 
-void convertOne(const QString& folder, const Pupil& p, const Titles& titles, const Ask& askReplace,
-                Report& report) {
+void convertOne(const QString& folder, const Pupil& p, const TitleCells& titles,
+                const Ask& askReplace, Report& report) {
     const std::optional<QString> name = tableName(p);
     if (!name) {
         report.failures << p.sourceFile + QStringLiteral("：氏名「") + trimmedName(p.nameField) +
@@ -243,7 +283,7 @@ void convertOne(const QString& folder, const Pupil& p, const Titles& titles, con
         return;
     }
     writeAsked(
-        folder, *name, [&] { return table(p, titles); }, askReplace, report);
+        folder, *name, [&] { return tableOf(p, titles); }, askReplace, report);
 }
 
 using ClassKey = std::pair<int, int>; // grade, class
@@ -265,6 +305,7 @@ Report convertCollection(const QString& collectionFolder, const Titles& titles,
     Report report;
     const QStringList files = historyFiles(collectionFolder);
     const int total = int(files.size());
+    const TitleCells cells = titleCells(titles);
     std::map<ClassKey, std::vector<ClassRow>> classes;
     for (int i = 0; i < total; ++i) {
         if (progress) progress(i, total);
@@ -274,7 +315,7 @@ Report convertCollection(const QString& collectionFolder, const Titles& titles,
                                    QStringLiteral("：個人履歴ファイルとして読めませんでした");
             continue;
         }
-        convertOne(collectionFolder, *pupil, titles, askReplace, report);
+        convertOne(collectionFolder, *pupil, cells, askReplace, report);
         classes[{pupil->grade, pupil->classNo}].push_back(classRow(*pupil));
     }
     writeOverviews(collectionFolder, std::move(classes), titles, askReplace, report);
