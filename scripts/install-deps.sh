@@ -10,6 +10,7 @@ packages=(
     libgtest-dev libgmock-dev libbenchmark-dev
     fonts-ipaexfont-mincho fonts-ipaexfont-gothic
     xvfb xauth xdotool imagemagick poppler-utils
+    jdupes
 )
 
 missing=()

@@ -16,7 +16,7 @@ using Hash = size_t;
 // A fast hash of up to limit bytes: only a hint, every match is confirmed.
 std::optional<Hash> hashOf(const QString& path, qint64 limit) {
     QFile f(path);
-    if (!f.open(QIODevice::ReadOnly)) return std::nullopt;
+    if (!f.open(QIODevice::ReadOnly | QIODevice::Unbuffered)) return std::nullopt;
     Hash hash = 0;
     for (qint64 left = limit; left > 0 && !f.atEnd();) {
         const QByteArray chunk = f.read(qMin(left, kChunk));
@@ -31,7 +31,9 @@ std::optional<Hash> hashOf(const QString& path, qint64 limit) {
 // Two files of one size, chunk by chunk.
 bool sameBytes(const QString& a, const QString& b) {
     QFile fa(a), fb(b);
-    if (!fa.open(QIODevice::ReadOnly) || !fb.open(QIODevice::ReadOnly)) return false;
+    if (!fa.open(QIODevice::ReadOnly | QIODevice::Unbuffered) ||
+        !fb.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
+        return false;
     while (!fa.atEnd() || !fb.atEnd()) {
         const QByteArray ca = fa.read(kChunk), cb = fb.read(kChunk);
         if (ca != cb || ca.isEmpty()) return false;
