@@ -59,8 +59,10 @@ QStringList folders(const QString& root, const Hooks& hooks) {
 }
 
 QStringList matchingFiles(const QString& folder, const QString& pattern) {
+    // "*.*" means every file, also one whose name has no dot.
+    const QString filter = pattern == u"*.*"_qs ? u"*"_qs : pattern;
     QStringList files;
-    const QFileInfoList entries = QDir(folder).entryInfoList({pattern}, QDir::Files, QDir::Name);
+    const QFileInfoList entries = QDir(folder).entryInfoList({filter}, QDir::Files, QDir::Name);
     for (const QFileInfo& f : entries)
         if (!hidden(f)) files << f.fileName();
     return files;

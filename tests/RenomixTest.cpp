@@ -208,6 +208,9 @@ TEST_F(RenomixWindow, ExtensionsAreRegisteredEditedAndOfferedAsPatterns) {
 
     work.put(u"a.txt"_qs, "a");
     work.put(u"b.jpeg"_qs, "b");
+    work.put(u"README"_qs, "r");
+    w.Dir1_Change();
+    EXPECT_EQ(w.File1.items, (QStringList{u"README"_qs, u"a.txt"_qs, u"b.jpeg"_qs}));
     w.Combo1.listIndex = 2;
     w.Combo1_Click();
     EXPECT_EQ(w.File1.items, QStringList{u"b.jpeg"_qs});
