@@ -105,25 +105,6 @@ TEST(HistoryTable, MatchesTheGoldenBytes) {
     EXPECT_EQ(golden.count("\r\n"), 1003);
 }
 
-TEST(HistoryTable, ReadingTakesTheFieldsAndRefusesAShortFile) {
-    QTemporaryDir dir;
-    ScoreTable s;
-    s(12, 3) = 42;
-    putFile(dir.filePath(u"a.mkd"_qs), historyBytes(u"花子"_qs, 6, 11, 40, s));
-    const std::optional<Pupil> p = readPupil(dir.filePath(u"a.mkd"_qs));
-    ASSERT_TRUE(p);
-    EXPECT_EQ(p->nameField, u"花子"_qs + QString(26, u' '));
-    EXPECT_EQ(p->grade, 6);
-    EXPECT_EQ(p->classNo, 11);
-    EXPECT_EQ(p->pupilNo, 40);
-    EXPECT_EQ(p->scores(12, 3), 42);
-    EXPECT_EQ(p->sourceFile, u"a.mkd"_qs);
-
-    putFile(dir.filePath(u"short.mkd"_qs), historyBytes(u"花子"_qs, 6, 11, 40).chopped(1));
-    EXPECT_FALSE(readPupil(dir.filePath(u"short.mkd"_qs)));
-    EXPECT_FALSE(readPupil(dir.filePath(u"none.mkd"_qs)));
-}
-
 TEST(HistoryTable, FileNames) {
     EXPECT_EQ(tableName(pupil(u"山田太郎      "_qs, 3, 2, 5)), u"3年02組05番　山田太郎.csv"_qs);
     EXPECT_EQ(tableName(pupil(u"たろう"_qs, 1, 10, 3)), u"1年10組03番　たろう.csv"_qs);
