@@ -122,8 +122,9 @@ UnpackOutcome unpackLessons(const QString& folder, float version) {
         targets.push_back(*target);
     }
     if (!wholefile::liesInside(folder, markerPath)) return UnpackOutcome::PackDamaged;
+    wholefile::Batch out(folder);
     for (size_t i = 0; i < targets.size(); ++i)
-        if (!wholefile::writeInside(folder, targets[i], bodyOf(files.value()[i])))
+        if (!out.writeInside(targets[i], bodyOf(files.value()[i])))
             return UnpackOutcome::WriteFailed;
     if (!wholefile::writeInside(folder, markerPath, writeMarker(version)))
         return UnpackOutcome::WriteFailed;

@@ -5,7 +5,9 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QRandomGenerator>
+#include <QSet>
 #include <filesystem>
+#include <map>
 #include <system_error>
 
 #ifndef Q_OS_WIN
@@ -56,15 +58,32 @@ Result<QString> writeTemporary(const QString& path, const QByteArray& bytes) {
     return Error{QStringLiteral("no free temporary name beside ") + path};
 }
 
-void removeLeftovers(const QString& path) {
-    const QFileInfo target(path);
-    const QDir folder = target.absoluteDir();
-    const QString pattern = target.fileName() + kTempMark + QStringLiteral("??????");
+// Removes the stale temporary files of the named targets in folder; one listing.
+void removeLeftovers(const QDir& folder, const QSet<QString>& targetNames) {
     const QDateTime before = QDateTime::currentDateTimeUtc().addSecs(-kLeftoverAgeSeconds);
+    const QString pattern = u'*' + kTempMark + QStringLiteral("??????");
     const auto entries = folder.entryInfoList({pattern}, QDir::Files | QDir::Hidden | QDir::System);
-    for (const QFileInfo& leftover : entries)
-        if (!leftover.isSymLink() && leftover.lastModified().toUTC() < before)
+    for (const QFileInfo& leftover : entries) {
+        const QString target = leftover.fileName().chopped(kTempMark.size() + 6);
+        if (targetNames.contains(target) && !leftover.isSymLink() &&
+            leftover.lastModified().toUTC() < before)
             QFile::remove(leftover.absoluteFilePath());
+    }
+}
+
+Status replaceWhole(const QString& path, const QByteArray& bytes) {
+    const QString folder = QFileInfo(path).absolutePath();
+    if (!QDir().mkpath(folder)) return Error{QStringLiteral("cannot create ") + folder};
+    auto temporary = writeTemporary(path, bytes);
+    if (!temporary) return temporary.error();
+    std::error_code failed;
+    std::filesystem::rename(QFile::encodeName(temporary.value()).toStdString(),
+                            QFile::encodeName(path).toStdString(), failed);
+    if (failed) {
+        QFile::remove(temporary.value());
+        return Error{QString::fromStdString(failed.message())};
+    }
+    return Ok{};
 }
 
 // The nearest folder on the way to path that exists, resolved, with the rest appended.
@@ -85,19 +104,9 @@ QString resolvedPath(const QString& path) {
 } // namespace
 
 Status write(const QString& path, const QByteArray& bytes) {
-    const QString folder = QFileInfo(path).absolutePath();
-    if (!QDir().mkpath(folder)) return Error{QStringLiteral("cannot create ") + folder};
-    auto temporary = writeTemporary(path, bytes);
-    if (!temporary) return temporary.error();
-    std::error_code failed;
-    std::filesystem::rename(QFile::encodeName(temporary.value()).toStdString(),
-                            QFile::encodeName(path).toStdString(), failed);
-    if (failed) {
-        QFile::remove(temporary.value());
-        return Error{QString::fromStdString(failed.message())};
-    }
-    removeLeftovers(path);
-    return Ok{};
+    Status written = replaceWhole(path, bytes);
+    if (written) removeLeftovers(QFileInfo(path).absoluteDir(), {QFileInfo(path).fileName()});
+    return written;
 }
 
 bool liesInside(const QString& folder, const QString& path) {
@@ -110,6 +119,24 @@ bool liesInside(const QString& folder, const QString& path) {
 Status writeInside(const QString& folder, const QString& path, const QByteArray& bytes) {
     if (!liesInside(folder, path)) return Error{path + QStringLiteral(" lies outside ") + folder};
     return write(path, bytes);
+}
+
+Batch::Batch(QString folder) : folder_(std::move(folder)) {}
+
+Batch::~Batch() {
+    // Each folder a batch wrote into is listed once, for all its files.
+    std::map<QString, QSet<QString>> byFolder;
+    for (const QString& path : written_)
+        byFolder[QFileInfo(path).absolutePath()].insert(QFileInfo(path).fileName());
+    for (const auto& [folder, names] : byFolder)
+        removeLeftovers(QDir(folder), names);
+}
+
+Status Batch::writeInside(const QString& path, const QByteArray& bytes) {
+    if (!liesInside(folder_, path)) return Error{path + QStringLiteral(" lies outside ") + folder_};
+    Status written = replaceWhole(path, bytes);
+    if (written) written_.insert(path);
+    return written;
 }
 
 } // namespace wholefile

@@ -3,6 +3,7 @@
 #include "core/Result.h"
 
 #include <QByteArray>
+#include <QSet>
 #include <QString>
 
 // The one way the program writes a file: whole or not at all. The bytes go to
@@ -23,6 +24,23 @@ Status writeInside(const QString& folder, const QString& path, const QByteArray&
 // True when path, followed through every link that exists on its way, stays
 // inside folder. A folder that does not exist holds nothing.
 bool liesInside(const QString& folder, const QString& path);
+
+// Many files written into one folder, such as a lesson pack or a class's
+// tables: each is written whole as by writeInside, but the folder is searched
+// for leftovers once, when the batch ends, rather than once a file.
+class Batch {
+public:
+    explicit Batch(QString folder);
+    ~Batch();
+    Batch(const Batch&) = delete;
+    Batch& operator=(const Batch&) = delete;
+
+    Status writeInside(const QString& path, const QByteArray& bytes);
+
+private:
+    QString folder_;
+    QSet<QString> written_;
+};
 
 // How long a temporary file must have stood still before a later writer takes
 // it for a killed writer's leftover rather than one another program is writing.

@@ -257,7 +257,7 @@ QStringList historyFiles(const QString& folder) {
 }
 
 // Asks before an existing file is replaced; bytes are made only when needed.
-void writeAsked(const QString& folder, const QString& name,
+void writeAsked(const QString& folder, wholefile::Batch& out, const QString& name,
                 const std::function<QByteArray()>& bytes, const Ask& askReplace, Report& report) {
     const QString path = QDir(folder).filePath(name);
     const QFileInfo existing(path);
@@ -266,7 +266,7 @@ void writeAsked(const QString& folder, const QString& name,
         ++report.declined;
         return;
     }
-    const Status written = wholefile::writeInside(folder, path, bytes());
+    const Status written = out.writeInside(path, bytes());
     if (written)
         ++report.written;
     else
@@ -274,8 +274,8 @@ void writeAsked(const QString& folder, const QString& name,
                                written.error().message + QStringLiteral("）");
 }
 
-void convertOne(const QString& folder, const Pupil& p, const TitleCells& titles,
-                const Ask& askReplace, Report& report) {
+void convertOne(const QString& folder, wholefile::Batch& out, const Pupil& p,
+                const TitleCells& titles, const Ask& askReplace, Report& report) {
     const std::optional<QString> name = tableName(p);
     if (!name) {
         report.failures << p.sourceFile + QStringLiteral("：氏名「") + trimmedName(p.nameField) +
@@ -283,17 +283,19 @@ void convertOne(const QString& folder, const Pupil& p, const TitleCells& titles,
         return;
     }
     writeAsked(
-        folder, *name, [&] { return tableOf(p, titles); }, askReplace, report);
+        folder, out, *name, [&] { return tableOf(p, titles); }, askReplace, report);
 }
 
 using ClassKey = std::pair<int, int>; // grade, class
 
-void writeOverviews(const QString& folder, std::map<ClassKey, std::vector<ClassRow>> classes,
-                    const Titles& titles, const Ask& askReplace, Report& report) {
+void writeOverviews(const QString& folder, wholefile::Batch& out,
+                    std::map<ClassKey, std::vector<ClassRow>> classes, const Titles& titles,
+                    const Ask& askReplace, Report& report) {
     for (auto& [key, rows] : classes) {
         const QString name = overviewName(quint8(key.first), quint8(key.second));
         writeAsked(
-            folder, name, [&] { return overviewOf(std::move(rows), titles); }, askReplace, report);
+            folder, out, name, [&] { return overviewOf(std::move(rows), titles); }, askReplace,
+            report);
     }
 }
 
@@ -303,6 +305,7 @@ Report convertCollection(const QString& collectionFolder, const Titles& titles,
                          const Ask& askReplace,
                          const std::function<void(int done, int total)>& progress) {
     Report report;
+    wholefile::Batch out(collectionFolder);
     const QStringList files = historyFiles(collectionFolder);
     const int total = int(files.size());
     const TitleCells cells = titleCells(titles);
@@ -315,10 +318,10 @@ Report convertCollection(const QString& collectionFolder, const Titles& titles,
                                    QStringLiteral("：個人履歴ファイルとして読めませんでした");
             continue;
         }
-        convertOne(collectionFolder, *pupil, cells, askReplace, report);
+        convertOne(collectionFolder, out, *pupil, cells, askReplace, report);
         classes[{pupil->grade, pupil->classNo}].push_back(classRow(*pupil));
     }
-    writeOverviews(collectionFolder, std::move(classes), titles, askReplace, report);
+    writeOverviews(collectionFolder, out, std::move(classes), titles, askReplace, report);
     if (progress) progress(total, total);
     return report;
 }

@@ -108,3 +108,28 @@ TEST(Cp932LookAlikes, TypedFormsFoldToTheCodePagesOwnAndEncode) {
     EXPECT_EQ(cp932::decode(cp932::encode(typed)), stored);
     EXPECT_EQ(cp932::foldLookAlikes(u"abcあ～"_qs), u"abcあ～"_qs);
 }
+
+TEST_F(Place, ABatchWritesEachFileWholeAndClearsItsLeftoversOnceAtTheEnd) {
+    put(u"in/a.csv.mk-k1ll3d"_qs, "half");
+    put(u"in/b.csv.mk-busy42"_qs, "another writer");
+    put(u"in/c.csv.mk-k1ll3d"_qs, "not written by the batch");
+    for (const QString& name : {u"in/a.csv.mk-k1ll3d"_qs, u"in/c.csv.mk-k1ll3d"_qs}) {
+        QFile f(at(name));
+        ASSERT_TRUE(f.open(QIODevice::ReadWrite));
+        f.setFileTime(QDateTime::currentDateTime().addSecs(-3600),
+                      QFileDevice::FileModificationTime);
+    }
+    QDir().mkpath(at(u"outside"_qs));
+    QFile::link(at(u"outside"_qs), at(u"in/link"_qs));
+    {
+        wholefile::Batch batch(at(u"in/"_qs));
+        EXPECT_TRUE(batch.writeInside(at(u"in/a.csv"_qs), "A"));
+        EXPECT_TRUE(batch.writeInside(at(u"in/b.csv"_qs), "B"));
+        EXPECT_FALSE(batch.writeInside(at(u"in/link/x.csv"_qs), "out"));
+        EXPECT_TRUE(names(u"in"_qs).contains(u"a.csv.mk-k1ll3d"_qs)); // not yet: at the end
+    }
+    EXPECT_EQ(read(u"in/a.csv"_qs), "A");
+    EXPECT_EQ(names(u"in"_qs), (QStringList{u"a.csv"_qs, u"b.csv"_qs, u"b.csv.mk-busy42"_qs,
+                                            u"c.csv.mk-k1ll3d"_qs}));
+    EXPECT_TRUE(QDir(at(u"outside"_qs)).isEmpty());
+}
