@@ -21,6 +21,7 @@ enum class ControlKind {
     TabStrip,
     DriveList,  // the mounted volumes: items are their root paths, listIndex the chosen one
     FolderTree, // a tree of folders from rootPath; caption is the chosen folder's path
+    Picture,    // a drawing named by picture; a press on it is a Click
 };
 
 enum class Alignment { Left, Right, Center };
@@ -73,6 +74,7 @@ struct Control {
     ShapeKind shape = ShapeKind::Rectangle;
     QStringList items; // lists, combo boxes, tab captions, drive lists
     QString rootPath;  // folder trees: the folder the tree starts at (a volume's root)
+    QString picture;   // pictures: the name of the drawing the window layer paints
     int listIndex = -1;
     int value = 0;
     int min = 0;

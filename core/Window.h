@@ -22,6 +22,7 @@ public:
     QString caption;
     Twips geometry;
     quint32 backColor = colors::kDefault;
+    QString backPicture; // a drawing painted behind the controls, by name; empty: none
     bool centered = true;
     bool fixedSize = true;
     bool modal = false; // shown in front of every other window until it goes
@@ -43,6 +44,8 @@ public:
     virtual void Form_Activate() {}
     virtual void Form_Unload() {}
     virtual void Click(Control&) {}
+    // A press on the window itself, not on one of its controls.
+    virtual void Form_Click() {}
     virtual void DblClick(Control&) {}
     virtual void Change(Control&) {}
     virtual void Timer(Control&) {}

@@ -152,6 +152,9 @@ QWidget* create(const Control& c, QWidget* parent) {
     case ControlKind::DriveList:
         w = new DriveBox(parent);
         break;
+    case ControlKind::Picture:
+        w = new QLabel(parent); // drawn as its name until the drawings come
+        break;
     case ControlKind::FolderTree:
         w = new FolderTreeView(parent);
         break;
