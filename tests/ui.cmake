@@ -27,3 +27,9 @@ add_executable(mk_filing_view_tests FilingViewTest.cpp)
 target_link_libraries(mk_filing_view_tests PRIVATE mk_test_support mk_ui Qt6::Test)
 add_test(NAME FilingView COMMAND mk_filing_view_tests)
 set_tests_properties(FilingView PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen" LABELS unit)
+
+# Pictures, their presses and the grass field on real widgets.
+add_executable(mk_game_view_tests GameViewTest.cpp)
+target_link_libraries(mk_game_view_tests PRIVATE mk_test_support mk_ui Qt6::Test)
+add_test(NAME GameView COMMAND mk_game_view_tests)
+set_tests_properties(GameView PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen" LABELS unit)

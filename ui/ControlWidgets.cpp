@@ -3,6 +3,7 @@
 #include "ui/FolderWidgets.h"
 #include "ui/Geometry.h"
 #include "ui/KeyCodes.h"
+#include "ui/Pictures.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -10,6 +11,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QProgressBar>
 #include <QPushButton>
@@ -104,6 +106,16 @@ void ShapeWidget::paintEvent(QPaintEvent*) {
     }
 }
 
+void PictureWidget::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    pictures::paint(p, picture, rect());
+}
+
+void PictureWidget::mousePressEvent(QMouseEvent* event) {
+    event->accept();
+    if (onPress) onPress();
+}
+
 namespace controlwidgets {
 
 QWidget* create(const Control& c, QWidget* parent) {
@@ -153,7 +165,7 @@ QWidget* create(const Control& c, QWidget* parent) {
         w = new DriveBox(parent);
         break;
     case ControlKind::Picture:
-        w = new QLabel(parent); // drawn as its name until the drawings come
+        w = new PictureWidget(parent);
         break;
     case ControlKind::FolderTree:
         w = new FolderTreeView(parent);
@@ -303,6 +315,9 @@ void applyContent(const Control& c, QWidget* w) {
         shape->border =
             c.foreColor == colors::kDefault ? QColor(Qt::black) : geometry::color(c.foreColor);
         shape->update();
+    } else if (auto* picture = qobject_cast<PictureWidget*>(w)) {
+        picture->picture = c.picture;
+        picture->update();
     }
     applyItems(c, w);
 }

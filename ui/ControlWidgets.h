@@ -9,6 +9,7 @@
 #include <functional>
 
 class QKeyEvent;
+class QMouseEvent;
 
 // The text box: hands key presses and releases to the window's handlers
 // before the box itself sees them.
@@ -73,6 +74,20 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+};
+
+// A drawing by name on a see-through ground. A press, not its release, is
+// the click: a target must react at once.
+class PictureWidget final : public QWidget {
+    Q_OBJECT
+public:
+    explicit PictureWidget(QWidget* parent) : QWidget(parent) {}
+    QString picture;
+    std::function<void()> onPress;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
 };
 
 // Builds the widget for a control and brings it in line with the control.

@@ -6,12 +6,15 @@
 #include "ui/FolderWidgets.h"
 #include "ui/Geometry.h"
 #include "ui/KeyCodes.h"
+#include "ui/Pictures.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QKeyEvent>
 #include <QListWidget>
+#include <QMouseEvent>
+#include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTabBar>
@@ -124,6 +127,8 @@ void FormView::connectEvents(Bound& b) {
         connect(tabs, &QTabBar::tabBarClicked, this, [tabs, click](int index) {
             if (index >= 0 && index == tabs->currentIndex()) click();
         });
+    } else if (auto* picture = qobject_cast<PictureWidget*>(b.widget)) {
+        picture->onPress = click;
     } else if (qobject_cast<LineBox*>(b.widget)) {
         connectTextBox(b);
     } else if (qobject_cast<TextArea*>(b.widget)) {
@@ -243,6 +248,25 @@ void FormView::keyReleaseEvent(QKeyEvent* event) {
     const int code = keycodes::keyCode(*event);
     const int shift = keycodes::shiftState(*event);
     fire([&](Window& w) { w.Form_KeyUp(code, shift); });
+}
+
+void FormView::paintEvent(QPaintEvent* event) {
+    if (!window_ || window_->backPicture.isEmpty()) return QWidget::paintEvent(event);
+    // Drawn once per size: the targets moving over it repaint it often.
+    if (backdrop_.size() != size()) {
+        backdrop_ = QPixmap(size());
+        backdrop_.fill(palette().color(QPalette::Window));
+        QPainter onto(&backdrop_);
+        pictures::paint(onto, window_->backPicture, QRectF(rect()));
+    }
+    QPainter(this).drawPixmap(0, 0, backdrop_);
+}
+
+void FormView::mousePressEvent(QMouseEvent* event) {
+    // Presses that labels and other passive controls let through are theirs, not the window's.
+    if (event->button() == Qt::LeftButton && !childAt(event->position().toPoint()))
+        fire([](Window& w) { w.Form_Click(); });
+    QWidget::mousePressEvent(event);
 }
 
 void FormView::showEvent(QShowEvent* event) {

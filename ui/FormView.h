@@ -2,6 +2,7 @@
 
 #include "core/Control.h"
 
+#include <QPixmap>
 #include <QWidget>
 #include <functional>
 #include <optional>
@@ -31,6 +32,8 @@ protected:
     void keyReleaseEvent(QKeyEvent* event) override;
     void changeEvent(QEvent* event) override;
     bool focusNextPrevChild(bool next) override;
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
 
 private:
     struct Bound {
@@ -56,4 +59,5 @@ private:
     std::vector<Bound> bound_;
     bool syncing_ = false;
     QString pendingFocus_; // a focus request made while the window was hidden
+    QPixmap backdrop_;     // the window's background drawing at the current size
 };
