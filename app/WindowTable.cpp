@@ -3,6 +3,8 @@
 #include "authoring/AddLesson.h"
 #include "authoring/EnglishLesson.h"
 #include "engine/Marokey.h"
+#include "game/MOGU1.h"
+#include "game/MOGU2.h"
 #include "logon/Ending.h"
 #include "logon/IDPASS.h"
 #include "logon/LogOn.h"
@@ -29,7 +31,7 @@ constexpr std::array kTable{
     entry<StartUp>(),   entry<LogOn>(),         entry<IDPASS>(),   entry<::SetUp>(),
     entry<Num_Lock>(),  entry<Menu>(),          entry<Marokey>(),  entry<Ending>(),
     entry<AddLesson>(), entry<EnglishLesson>(), entry<FileTool>(), entry<Renomix>(),
-    entry<Refarence>(),
+    entry<Refarence>(), entry<MOGU1>(),         entry<MOGU2>(),
 };
 
 void addEntry(WindowRegistry& windows, const Entry& e) {
