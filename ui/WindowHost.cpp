@@ -31,6 +31,17 @@ void WindowHost::windowShown(Window& w) {
     view->show();
     view->raise();
     view->activateWindow();
+    if (!w.modal) keepModalInFront();
+}
+
+// A window shown while a modal one is up opens behind it: without a window
+// manager to keep the order, the modal one would vanish under it.
+void WindowHost::keepModalInFront() {
+    for (auto& [window, view] : views_) {
+        if (!window->modal || !view->isVisible()) continue;
+        view->raise();
+        view->activateWindow();
+    }
 }
 
 void WindowHost::windowHidden(Window& w) {

@@ -24,6 +24,8 @@ public:
     FormView* viewOf(const QString& windowName) const;
 
 private:
+    void keepModalInFront();
+
     WindowRegistry& registry_;
     std::map<const Window*, FormView*> views_;
 };
