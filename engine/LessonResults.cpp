@@ -74,18 +74,7 @@ void LessonWindow::resetForRepeat() {
 }
 
 void LessonWindow::showMoleGame() {
-    const QString game = QStringLiteral("MOGU1");
-    if (mk.windows.knows(game)) {
-        mk.windows.Show(game);
-        return;
-    }
-    // Placeholder until the mole game exists: go back where the game would return to.
-    if (mk.GameFromRepeat == 1) {
-        mk.GameFromRepeat = 0;
-        mk.windows.Show(name());
-    } else {
-        mk.windows.Show(QStringLiteral("Menu"));
-    }
+    mk.windows.Show(QStringLiteral("MOGU1"));
 }
 
 bool LessonWindow::isMockLesson() const {

@@ -46,7 +46,7 @@ class LessonWindowViewTest : public QObject {
         mk.LessonKind[0] = static_cast<quint8>(kind);
         useDeliveredKeys(mk);
         addWindows(mk.windows, {Marokey::kName});
-        addStandIns(mk.windows, {u"Menu"});
+        addStandIns(mk.windows, {u"Menu", u"MOGU1"});
         host = std::make_unique<WindowHost>(mk.windows);
         mk.windows.Show(u"Marokey"_qs);
         QVERIFY(view());
@@ -123,7 +123,8 @@ private slots:
         QVERIFY(label(u"P"_qs)->isVisible());
         QVERIFY(label(u"P"_qs)->text().contains(u"Escを押すと終了します。"_qs));
         QTest::keyClick(box(), Qt::Key_Escape);
-        QVERIFY(p->mk.windows.isVisible(u"Menu"_qs));
+        // A first run's experience crosses the first milestone: the game comes before the menu.
+        QVERIFY(p->mk.windows.isVisible(u"MOGU1"_qs));
     }
 
     void tabAndStrayClicksLeaveTheKeyboardInTheInputBox() {
