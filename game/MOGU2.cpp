@@ -67,7 +67,9 @@ void MOGU2::Form_Load() {
     SecondsLeft = 100;
     MoleTicks = 0;
     MoleScore = 0;
+    Label2.caption = QString::number(SecondsLeft);
     Label5.caption = QString::number(MoleScore);
+    Label4.caption = QString::number(Timer1.interval);
     mk.ports.random.restartFromClock();
     for (MoleSound* s : {&hit_, &boo_, &tada_})
         s->open();

@@ -28,15 +28,11 @@ TEST_F(MoleFlowTest, AMilestoneOpensTheRulesThenTheGameThenReturns) {
     finishRun();
     release(27);
     ASSERT_TRUE(visible(u"MOGU1"_qs));
-    EXPECT_FALSE(visible(u"Marokey"_qs));
-    EXPECT_FALSE(visible(u"Menu"_qs));
-    EXPECT_EQ(mk.windows.find(u"MOGU1"_qs)->caption, u"ルール説明"_qs);
-
+    EXPECT_FALSE(visible(u"Marokey"_qs) || visible(u"Menu"_qs));
     MOGU1* rules = mk.windows.get<MOGU1>(u"MOGU1"_qs);
     mk.windows.dispatch([&] { rules->Click(rules->Command1); });
     MOGU2* game = mk.windows.get<MOGU2>(u"MOGU2"_qs);
     ASSERT_TRUE(game);
-    EXPECT_EQ(game->caption, u"もぐらたたきゲーム"_qs);
     EXPECT_TRUE(visible(u"Marokey"_qs));
     EXPECT_EQ(mk.GameFromRepeat, 0);
 
