@@ -12,11 +12,12 @@ MOGU1::MOGU1(MkMain& mk)
                                      "にせもぐらをたたくと　５点へってしまうよ。\r"
                                      "もぐらのいない原っぱをクリックすると　１点へるよ。\r"
                                      "時間は　１００秒。もぐらはだんだん速くなるよ。"),
-                      {360, 360, 6480, 3240}, 12)),
+                      {360, 360, 7680, 3240}, 12)),
       Command1(makeButton(QStringLiteral("Command1"), QStringLiteral("ゲームスタート"),
-                          {2400, 3840, 2400, 600}, 12)) {
+                          {3000, 3840, 2400, 600}, 12)) {
     caption = QStringLiteral("ルール説明");
-    geometry = {0, 0, 7200, 5040};
+    // Wide enough that the first rule stays on one line.
+    geometry = {0, 0, 8400, 5040};
     Rules.accessibleName = QStringLiteral("ルール");
     Rules.wordWrap = true;
     Command1.accessibleName = Command1.caption;
