@@ -24,6 +24,13 @@ struct Place : ::testing::Test {
         ASSERT_TRUE(f.open(QIODevice::WriteOnly));
         f.write(bytes);
     }
+    // An hour old: a killed writer's leftover, not another program's file in progress.
+    void makeStale(const QString& name) const {
+        QFile f(at(name));
+        ASSERT_TRUE(f.open(QIODevice::ReadWrite));
+        f.setFileTime(QDateTime::currentDateTime().addSecs(-3600),
+                      QFileDevice::FileModificationTime);
+    }
     QStringList names(const QString& folder = {}) const {
         return QDir(at(folder)).entryList(QDir::Files | QDir::Hidden | QDir::System);
     }
@@ -56,12 +63,8 @@ TEST_F(Place, AKilledWritersLeftoversGoWithTheNextWriteButAFreshOneStays) {
     put(u"a.mkd.mk-k1ll3d"_qs, "half");
     put(u"a.mkd.mk-busy42"_qs, "another writer");
     put(u"b.mkd.mk-other1"_qs, "another file's");
-    for (const QString& name : {u"a.mkd.mk-k1ll3d"_qs, u"b.mkd.mk-other1"_qs}) {
-        QFile f(at(name));
-        ASSERT_TRUE(f.open(QIODevice::ReadWrite));
-        f.setFileTime(QDateTime::currentDateTime().addSecs(-3600),
-                      QFileDevice::FileModificationTime);
-    }
+    for (const QString& name : {u"a.mkd.mk-k1ll3d"_qs, u"b.mkd.mk-other1"_qs})
+        makeStale(name);
     ASSERT_TRUE(wholefile::write(at(u"a.mkd"_qs), "whole"));
     EXPECT_EQ(names(), (QStringList{u"a.mkd"_qs, u"a.mkd.mk-busy42"_qs, u"b.mkd.mk-other1"_qs}));
 }
@@ -113,12 +116,8 @@ TEST_F(Place, ABatchWritesEachFileWholeAndClearsItsLeftoversOnceAtTheEnd) {
     put(u"in/a.csv.mk-k1ll3d"_qs, "half");
     put(u"in/b.csv.mk-busy42"_qs, "another writer");
     put(u"in/c.csv.mk-k1ll3d"_qs, "not written by the batch");
-    for (const QString& name : {u"in/a.csv.mk-k1ll3d"_qs, u"in/c.csv.mk-k1ll3d"_qs}) {
-        QFile f(at(name));
-        ASSERT_TRUE(f.open(QIODevice::ReadWrite));
-        f.setFileTime(QDateTime::currentDateTime().addSecs(-3600),
-                      QFileDevice::FileModificationTime);
-    }
+    for (const QString& name : {u"in/a.csv.mk-k1ll3d"_qs, u"in/c.csv.mk-k1ll3d"_qs})
+        makeStale(name);
     QDir().mkpath(at(u"outside"_qs));
     QFile::link(at(u"outside"_qs), at(u"in/link"_qs));
     {
