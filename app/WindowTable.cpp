@@ -3,6 +3,7 @@
 #include "authoring/AddLesson.h"
 #include "authoring/EnglishLesson.h"
 #include "engine/Marokey.h"
+#include "engine/compact/MarokeySVGA.h"
 #include "game/MOGU1.h"
 #include "game/MOGU2.h"
 #include "logon/Ending.h"
@@ -28,10 +29,10 @@ template <class W> constexpr Entry entry() {
 }
 
 constexpr std::array kTable{
-    entry<StartUp>(),   entry<LogOn>(),         entry<IDPASS>(),   entry<::SetUp>(),
-    entry<Num_Lock>(),  entry<Menu>(),          entry<Marokey>(),  entry<Ending>(),
-    entry<AddLesson>(), entry<EnglishLesson>(), entry<FileTool>(), entry<Renomix>(),
-    entry<Refarence>(), entry<MOGU1>(),         entry<MOGU2>(),
+    entry<StartUp>(),  entry<LogOn>(),     entry<IDPASS>(),        entry<::SetUp>(),
+    entry<Num_Lock>(), entry<Menu>(),      entry<Marokey>(),       entry<MarokeySVGA>(),
+    entry<Ending>(),   entry<AddLesson>(), entry<EnglishLesson>(), entry<FileTool>(),
+    entry<Renomix>(),  entry<Refarence>(), entry<MOGU1>(),         entry<MOGU2>(),
 };
 
 void addEntry(WindowRegistry& windows, const Entry& e) {

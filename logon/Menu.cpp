@@ -58,9 +58,7 @@ Menu::Menu(MkMain& mk)
 }
 
 QString Menu::lessonWindow() const {
-    // The large window stands in while this build has no compact one.
-    const QString compact = QStringLiteral("MarokeySVGA");
-    return !mk.UseLargeWindow && mk.windows.knows(compact) ? compact : QStringLiteral("Marokey");
+    return mk.UseLargeWindow ? QStringLiteral("Marokey") : QStringLiteral("MarokeySVGA");
 }
 
 void Menu::unloadLessonWindow() {

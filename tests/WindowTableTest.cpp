@@ -8,10 +8,11 @@ TEST(WindowTable, ListsEveryWindowOfThisBuildOnce) {
     QStringList names;
     for (const windowtable::Entry& e : windowtable::entries())
         names << e.name.toString();
-    EXPECT_EQ(names, (QStringList{u"StartUp"_qs, u"LogOn"_qs, u"IDPASS"_qs, u"SetUp"_qs,
-                                  u"Num_Lock"_qs, u"Menu"_qs, u"Marokey"_qs, u"Ending"_qs,
-                                  u"AddLesson"_qs, u"EnglishLesson"_qs, u"FileTool"_qs,
-                                  u"Renomix"_qs, u"Refarence"_qs, u"MOGU1"_qs, u"MOGU2"_qs}));
+    EXPECT_EQ(names,
+              (QStringList{u"StartUp"_qs, u"LogOn"_qs, u"IDPASS"_qs, u"SetUp"_qs, u"Num_Lock"_qs,
+                           u"Menu"_qs, u"Marokey"_qs, u"MarokeySVGA"_qs, u"Ending"_qs,
+                           u"AddLesson"_qs, u"EnglishLesson"_qs, u"FileTool"_qs, u"Renomix"_qs,
+                           u"Refarence"_qs, u"MOGU1"_qs, u"MOGU2"_qs}));
 }
 
 TEST(WindowTable, EachWindowCarriesTheNameItIsListedUnder) {

@@ -23,7 +23,8 @@ expect_links_within(core mk_qt_core)
 expect_links_within(media mk_core PkgConfig::SDL2_MIXER Threads::Threads)
 expect_links_within(logon mk_core)
 expect_links_within(engine mk_core)
-expect_links_within(windows mk_logon mk_engine mk_game mk_authoring mk_teacher)
+expect_links_within(engine_compact mk_engine)
+expect_links_within(windows mk_logon mk_engine mk_engine_compact mk_game mk_authoring mk_teacher)
 expect_links_within(ui mk_core Qt6::Widgets Qt6::PrintSupport)
 
 execute_process(

@@ -3,15 +3,17 @@
 #include "core/KeyTables.h"
 #include "core/MkMain.h"
 #include "engine/Marokey.h"
+#include "engine/compact/MarokeySVGA.h"
 #include "support/ProgramFolder.h"
 #include "support/ScriptedPorts.h"
 #include "support/Windows.h"
 
 #include <gtest/gtest.h>
 
-// The large lesson window on lesson 0, with the delivered key table and a
-// stand-in menu. Keys go through the registry as the window layer sends them.
-struct LessonFixture : ::testing::Test {
+// A lesson window (the large one unless told) on lesson 0, with the delivered
+// key table and a stand-in menu. Keys go through the registry as the window
+// layer sends them.
+template <class W> struct BasicLessonFixture : ::testing::Test {
     ProgramFolder folder;
     ScriptedMessages messages;
     FakeClock clock;
@@ -22,10 +24,10 @@ struct LessonFixture : ::testing::Test {
     ScriptedCopies copies;
     MkMain mk{Ports{messages, clock, random, beep, media, printer, copies}, folder.root()};
 
-    LessonFixture() {
+    BasicLessonFixture() {
         mk.DefaultLessonFolder = folder.lessons();
         useDeliveredKeys(mk);
-        addWindows(mk.windows, {Marokey::kName});
+        addWindows(mk.windows, {W::kName});
         addStandIns(mk.windows, {u"Menu"});
     }
 
@@ -48,15 +50,15 @@ struct LessonFixture : ::testing::Test {
     void standIn(const QString& name) { addStandIns(mk.windows, {name}); }
 
     // Shows the window; nullptr when loading unloaded it.
-    Marokey* open() {
-        mk.windows.Show(u"Marokey"_qs);
+    W* open() {
+        mk.windows.Show(W::kName.toString());
         return w();
     }
     void reopen() {
-        mk.windows.Unload(u"Marokey"_qs);
+        mk.windows.Unload(W::kName.toString());
         open();
     }
-    Marokey* w() const { return mk.windows.get<Marokey>(u"Marokey"_qs); }
+    W* w() const { return mk.windows.get<W>(W::kName.toString()); }
     bool visible(const QString& name) const { return mk.windows.isVisible(name); }
 
     void press(int keyAscii) {
@@ -96,3 +98,6 @@ struct LessonFixture : ::testing::Test {
         return marks.join(u' ');
     }
 };
+
+using LessonFixture = BasicLessonFixture<Marokey>;
+using CompactFixture = BasicLessonFixture<MarokeySVGA>;
