@@ -1,6 +1,7 @@
 #include "engine/Marokey.h"
 
 #include "core/MkMain.h"
+#include "engine/ProgressPage.h"
 #include "engine/Results.h"
 
 namespace {
@@ -26,7 +27,8 @@ Marokey::Marokey(MkMain& mk)
       LSIMEI(label(QStringLiteral("LSIMEI"))), LNEN(label(QStringLiteral("LNEN"))),
       LKUMI(label(QStringLiteral("LKUMI"))), LBAN(label(QStringLiteral("LBAN"))),
       Credit(label(QStringLiteral("Credit"))),
-      Command1(makeButton(QStringLiteral("Command1"), QStringLiteral("Print"))) {
+      Command1(makeButton(QStringLiteral("Command1"), QStringLiteral("Print"))),
+      WebBrowser1(label(QStringLiteral("WebBrowser1"))) {
     caption = QStringLiteral("Marokey");
     geometry = {0, 0, 15120, 10500};
     backColor = 0xFFF8F0;
@@ -35,7 +37,7 @@ Marokey::Marokey(MkMain& mk)
     addEngineControls();
     for (Control& h : headings)
         add(h);
-    for (Control* c : {&LSIMEI, &LNEN, &LKUMI, &LBAN, &Credit, &Command1, &P})
+    for (Control* c : {&LSIMEI, &LNEN, &LKUMI, &LBAN, &Credit, &Command1, &WebBrowser1, &P})
         add(*c);
 }
 
@@ -113,6 +115,21 @@ void Marokey::layOut() {
     P.transparent = true;
     P.backColor = colors::kWhite;
     P.accessibleName = QStringLiteral("結果");
+
+    // Right of the hands, where the right hand goes in a ten-key run.
+    place(WebBrowser1, {9000, 8640, 5655, 1380}, 8);
+    WebBrowser1.wordWrap = true;
+    WebBrowser1.border = true;
+    WebBrowser1.backColor = colors::kWhite;
+    WebBrowser1.foreColor = 0x604020;
+    WebBrowser1.accessibleName = QStringLiteral("あなたの記録");
+}
+
+void Marokey::showProgress() {
+    progress::Scores scores{};
+    for (int k = 0; k < static_cast<int>(scores.size()); ++k)
+        scores[k] = mk.ScoreHistory(mk.CurrentLesson, k);
+    WebBrowser1.caption = progress::pageText(scores, ExperienceMilestones);
 }
 
 void Marokey::Click(Control& c) {
@@ -131,6 +148,7 @@ void Marokey::showPupil() {
     LKUMI.caption = QString::number(mk.ClassNo);
     LBAN.caption = QString::number(mk.PupilNo);
     LSIMEI.caption = mk.UserName;
+    showProgress();
 }
 
 void Marokey::SetTenKeyLayout() {
@@ -143,6 +161,7 @@ void Marokey::SetTenKeyLayout() {
     }
     L.caption = QStringLiteral("表示");
     H.caption = QStringLiteral("入力");
+    WebBrowser1.visible = false;
     if (TenKeyLayoutDone == 0) {
         // The right hand moves over the keypad, once per window.
         for (int n = 4; n <= 8; ++n)
@@ -187,6 +206,7 @@ void Marokey::ShowResults() {
     P.visible = true;
     K_K.caption = QString::number(TotalExperience);
     PushScoreHistory();
+    showProgress();
     Phase = Shown;
 }
 

@@ -13,7 +13,8 @@ public:
     Control P;
     Control LSIMEI, LNEN, LKUMI, LBAN;
     Control Credit;
-    Control Command1; // Print
+    Control Command1;    // Print
+    Control WebBrowser1; // the pupil's progress in this lesson
     std::vector<Control> headings;
 
     void Click(Control& c) override;
@@ -32,5 +33,6 @@ protected:
 
 private:
     void layOut();
+    void showProgress();
     void addHeading(const QString& caption, const Control& of, int width = 1200);
 };
