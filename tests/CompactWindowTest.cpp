@@ -115,6 +115,17 @@ TEST_F(CompactWindow, AMilestoneOpensTheGameAndLeavesTheWayBackToTheMenuInRepeat
     EXPECT_EQ(w()->Phase, LessonWindow::Ready);
 }
 
+TEST_F(CompactWindow, TheCompactCapsKeepTheirUsualNamesForScreenReaders) {
+    MarokeySVGA* m = open();
+    QStringList captions;
+    for (const Control& c : m->AZ)
+        if (c.accessibleName == u"Back Space" || c.accessibleName == u"半角／全角")
+            captions << c.caption;
+    EXPECT_EQ(captions, (QStringList{u"半角／　　　全角"_qs, u"Back spase"_qs}));
+    EXPECT_EQ(m->TK[16].caption, u"Num  Lock"_qs);
+    EXPECT_EQ(m->Lesson_Select.caption, u"Return"_qs);
+}
+
 TEST_F(CompactWindow, EscDoesNothingAfterARun) {
     open();
     finishRun();

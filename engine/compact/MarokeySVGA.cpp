@@ -35,7 +35,7 @@ MarokeySVGA::MarokeySVGA(MkMain& mk)
 
 void MarokeySVGA::recaption() {
     const std::pair<Control*, const char16_t*> caps[] = {{&AZ[0], u"半角／　　　全角"},
-                                                         {&AZ[13], u"Back spase"},
+                                                         {&AZ[14], u"Back spase"},
                                                          {&TK[12], u"Enter"},
                                                          {&TK[16], u"Num  Lock"}};
     for (auto [c, text] : caps)
