@@ -130,7 +130,7 @@ void LessonWindow::layOutKeyboard(int left, int top, int keypadLeft) {
                       {left + 6240, fingerTop + 1020, 1800, 600}, 0xB4D7F5);
 }
 
-void LessonWindow::addEngineControls() {
+void LessonWindow::addEngineControls(Control* keyboardCover) {
     // Palms first, so that fingers are drawn over them.
     add(Shape1);
     add(Shape2[9]);
@@ -140,6 +140,7 @@ void LessonWindow::addEngineControls() {
         add(Shape4[n]);
     }
     addAll(AZ);
+    if (keyboardCover) add(*keyboardCover);
     add(TK_F);
     addAll(TK);
     for (Control* c : {&Tit, &K_P, &K_K, &S_T, &Z_T, &Z_G, &M_C, &N_L, &Miss, &BTim, &Tim, &TOKUTEN,

@@ -100,7 +100,8 @@ public:
 protected:
     // Lays out the keyboard, keypad and hands with the keyboard's top left corner.
     void layOutKeyboard(int left, int top, int keypadLeft);
-    void addEngineControls();
+    // A cover, if given, goes over the keyboard and under the keypad.
+    void addEngineControls(Control* keyboardCover = nullptr);
     void readyPrompt(Control& key, Control& finger, Control* second, Control* secondFinger);
     // The shared part of the results: count, grade, score, best score, experience.
     void scoreRun();

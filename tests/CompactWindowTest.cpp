@@ -1,6 +1,8 @@
 #include "logon/Menu.h"
 #include "support/LessonFixture.h"
 
+#include <algorithm>
+
 namespace {
 
 constexpr Twips kLineInput{600, 1920, 10815, 795};
@@ -76,8 +78,16 @@ TEST_F(CompactWindow, TheKeypadReplacesTheKeyboardWhileTheHandStays) {
     EXPECT_TRUE(m->TK_Back.visible);
     EXPECT_TRUE(m->TK_F.visible);
     EXPECT_EQ(m->TK_Back.backColor, colors::kLightGrey);
+    // Drawn in order: the panel covers every key and lies under the keypad.
+    const auto& drawn = m->controls();
+    const auto at = [&](const Control& c) { return std::ranges::find(drawn, &c) - drawn.begin(); };
+    EXPECT_LT(at(m->AZ[65]), at(m->TK_Back));
+    EXPECT_LT(at(m->TK_Back), at(m->TK_F));
     EXPECT_EQ(std::pair(m->Tit.geometry.left, m->Tit.geometry.top), std::pair(600, 5640));
     EXPECT_EQ(std::pair(m->K_P.geometry.left, m->K_P.geometry.top), std::pair(600, 6000));
+    for (const Control* c : {&m->Tit, &m->K_P})
+        EXPECT_LE(c->geometry.left + c->geometry.width, m->TK_F.geometry.left)
+            << c->name.toStdString();
     for (const Control* c : {&m->L, &m->H})
         EXPECT_EQ(std::tuple(c->fontSize, c->geometry.left, c->geometry.width),
                   std::tuple(36.0, 5880, 2895));

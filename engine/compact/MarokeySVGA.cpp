@@ -26,9 +26,7 @@ MarokeySVGA::MarokeySVGA(MkMain& mk)
     layOutKeyboard(kLeft, kKeyboardTop, kKeypadLeft);
     recaption();
     layOut();
-    // The grey panel goes under the keypad, so it is added before the engine's controls.
-    add(TK_Back);
-    addEngineControls();
+    addEngineControls(&TK_Back);
     for (Control& h : headings)
         add(h);
 }
@@ -106,10 +104,9 @@ void MarokeySVGA::SetTenKeyLayout() {
     TenKeyFinger = {8, 4, 5, 6, 4, 5, 6, 4, 5, 6, 6, 7, 7, 7, 6, 5};
     TK_Back.visible = true;
     TK_F.visible = true;
-    Tit.geometry.left = kLeft;
-    Tit.geometry.top = 5640;
-    K_P.geometry.left = kLeft;
-    K_P.geometry.top = 6000;
+    // Title and progress sit on the panel, left of the keypad.
+    Tit.geometry = {kLeft, 5640, kKeypadLeft - kLeft - 120, Tit.geometry.height};
+    K_P.geometry = {kLeft, 6000, kKeypadLeft - kLeft - 120, K_P.geometry.height};
     for (Control* c : {&L, &H}) {
         c->fontSize = 36;
         c->geometry.width = 2895;
