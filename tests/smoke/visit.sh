@@ -78,7 +78,7 @@ while IFS= read -r line; do
     [[ -z "$line" ]] && continue
     type "$line"
     key Return
-done < <(iconv -f CP932 -t UTF-8 "$work/MKLesson/Home1.txt")
+done < <(iconv -f CP932 -t UTF-8 "$work/MKLesson/Shokyu01.txt")
 shot results
 key Escape                               # back to the menu
 sleep 0.5
