@@ -39,10 +39,20 @@ private:
         int kanaCount; // kana this spelling covers, from the current position
         QString keys;
     };
+    using Spellings = std::vector<Spelling>;
+
+    Spellings spellingsAt(int i) const;
+    Spellings spellingsOfN(int i) const;
+    Spellings spellingsOfSmallTsu(int i) const;
+    bool extendPending(QChar key);
+    const Spelling* spellingEqualToPending() const;
+    bool pendingCanGrow() const;
+    void complete(const Spelling& s);
+
     // Spellings that may start at each kana position, the preferred one first.
-    std::vector<std::vector<Spelling>> spellings_;
+    std::vector<Spellings> spellings_;
     QString kana_;
-    int position_ = 0;   // first kana not yet typed in full
-    QString pending_;    // keys typed towards the kana at position_
-    QString typed_;      // every key taken on this line
+    int position_ = 0; // first kana not yet typed in full
+    QString pending_;  // keys typed towards the kana at position_
+    QString typed_;    // every key taken on this line
 };
