@@ -80,6 +80,9 @@ struct Control {
     int min = 0;
     int max = 100;
     int interval = 0; // timers, in milliseconds; enabled runs them
+    // Labels that guide typing: the first doneLength characters are typed and
+    // drawn dimmed; -1 draws the caption plainly.
+    int doneLength = -1;
 
     bool operator==(const Control&) const = default;
 

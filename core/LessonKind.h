@@ -8,7 +8,7 @@ namespace lesson {
 
 enum Kind : quint8 {
     Letters = 1,   // 初級編: half-width letters, upper-cased, guided key by key
-    Hiragana = 2,  // 中級編: lines typed through the input method in hiragana
+    Hiragana = 2,  // 中級編: hiragana lines through the input method, or key by key in romaji
     Text = 3,      // 上級編: full-width text, line by line
     Numbers = 4,   // 数値編: the numeric keypad, key by key
     Questions = 5, // 問題編: questions with three chances each

@@ -75,6 +75,9 @@ public:
     QString MessageText;
     qint16 AdminLocked = False;
     qint16 UseLargeWindow = False;
+    // Kana lessons typed key by key in romaji instead of through the input
+    // method; chosen in the menu and kept only while the program runs.
+    bool RomajiInput = false;
     quint8 NumLockShown = 0;
     qint16 GameFromRepeat = 0;
     float LessonPackVersion = 0.0f;

@@ -56,7 +56,7 @@ void LessonWindow::beginCharRun() {
     T.imeMode = ImeMode::Off;
     // The guide shows the line; the box only takes the keys.
     T.geometry = keyInputGeometry();
-    beginCharLine();
+    romajiRun() ? beginRomajiLine() : beginCharLine();
 }
 
 void LessonWindow::beginCharLine() {

@@ -14,6 +14,8 @@ void LessonWindow::T_KeyPress(int keyAscii) {
         GuidedKeyPress(keyAscii);
     else if (lessonKind() == lesson::Numbers)
         TenKeyPress(keyAscii);
+    else if (romajiRun())
+        RomajiKeyPress(keyAscii);
     else
         LineKeyPress(keyAscii);
 }

@@ -2,9 +2,11 @@
 
 #include "core/LessonKind.h"
 #include "core/Window.h"
+#include "engine/RomajiJudge.h"
 
 #include <QStringList>
 #include <array>
+#include <optional>
 
 // The lesson engine shared by the large and the compact lesson window: the
 // controls both have, the window state, the phase machine, key routing, the
@@ -84,6 +86,8 @@ public:
     void StartTenKeyRun();
     void NextCharLine();
     void FinishCharRun();
+    // Kana lessons typed key by key in romaji: the line ends by itself with its last kana.
+    void RomajiKeyPress(int keyAscii);
     bool MakeNumberLesson();
     void ShuffleLines();
     virtual void SetTenKeyLayout() = 0;
@@ -135,6 +139,10 @@ private:
     void failLoad(const QString& what);
     void markTenKey(const QString& c, bool on);
     bool keypadRun() const { return lessonKind() == lesson::Numbers; }
+    bool romajiRun() const;
+    void beginRomajiLine();
+    void showRomajiGuide();
+    std::optional<RomajiJudge> romaji;
     // The shared steps of the key-by-key runs.
     void charKeyPress(int keyAscii, int typed);
     void judgeChar(int typed);

@@ -24,6 +24,9 @@ Menu::Menu(MkMain& mk)
                           QStringLiteral("XGA"), {8880, 1320, 1560, 360}, 11)),
       Option2(makeControl(ControlKind::OptionButton, QStringLiteral("Option2"),
                           QStringLiteral("SVGA"), {8880, 1740, 1560, 360}, 11)),
+      // Kana lessons key by key in romaji, for pupils without a working input method.
+      Romaji(makeControl(ControlKind::CheckBox, QStringLiteral("Romaji"),
+                         QStringLiteral("ローマ字"), {8880, 2280, 1560, 360}, 11)),
       Command2(makeButton(QStringLiteral("Command2"), QStringLiteral("ユーザ定義"),
                           {8880, 3840, 1560, 480}, 10)),
       Command1(makeButton(QStringLiteral("Command1"), QStringLiteral("Exit"),
@@ -53,7 +56,7 @@ Menu::Menu(MkMain& mk)
     add(Label6);
     add(SSTab1);
     addAll(Lesson);
-    for (Control* c : {&Label1, &Option1, &Option2, &Command2, &Command1})
+    for (Control* c : {&Label1, &Option1, &Option2, &Romaji, &Command2, &Command1})
         add(*c);
 }
 
@@ -83,6 +86,7 @@ void Menu::Form_Load() {
     }
     MMControl2.start();
     mk.UseLargeWindow = MkMain::True;
+    Romaji.value = mk.RomajiInput ? 1 : 0;
     Command2.enabled = mk.windows.knows(QStringLiteral("EnglishLesson"));
     SetFocus(Lesson[0]);
 }
@@ -104,6 +108,7 @@ void Menu::Click(Control& c) {
         mk.UseLargeWindow = MkMain::False;
         Option1.value = 0;
     }
+    if (&c == &Romaji) mk.RomajiInput = Romaji.value != 0;
     if (&c == &Command2) mk.windows.Show(QStringLiteral("EnglishLesson"));
     if (&c == &Command1) Command1_Click();
 }

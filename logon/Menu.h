@@ -17,7 +17,7 @@ public:
 
     explicit Menu(MkMain& mk);
 
-    Control SSTab1, Label6, Label1, Option1, Option2, Command2, Command1;
+    Control SSTab1, Label6, Label1, Option1, Option2, Romaji, Command2, Command1;
     std::array<Control, kTabs> Lesson;
     MusicControl MMControl2;
 

@@ -84,3 +84,15 @@ TEST_F(MenuWindow, ExitAsksFirstAndMusicRestartsOnThe73rdReport) {
     windows.dispatch([&] { menu()->Command1_Click(); });
     EXPECT_TRUE(windows.isVisible(u"Ending"_qs));
 }
+
+TEST_F(MenuWindow, TheRomajiChoiceStartsOffAndOutlivesTheMenuButNotTheProgram) {
+    windows.Show(u"Menu"_qs);
+    EXPECT_EQ(menu()->Romaji.value, 0);
+    EXPECT_FALSE(p.mk.RomajiInput);
+    menu()->Romaji.value = 1; // as the check box sets it before the click
+    windows.dispatch([&] { menu()->Click(menu()->Romaji); });
+    EXPECT_TRUE(p.mk.RomajiInput);
+    windows.Unload(u"Menu"_qs);
+    windows.Show(u"Menu"_qs);
+    EXPECT_EQ(menu()->Romaji.value, 1);
+}

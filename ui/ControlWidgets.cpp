@@ -272,9 +272,20 @@ void applyItems(const Control& c, QWidget* w) {
     }
 }
 
+// A typing guide: what is typed dimmed, what is left in the label's own colour.
+QString guideHtml(const Control& c) {
+    const QString text = shownText(c.caption);
+    return u"<span style=\"white-space:pre\"><span style=\"color:#a8a8a8\">"_qs +
+           text.left(c.doneLength).toHtmlEscaped() + u"</span>"_qs +
+           text.mid(c.doneLength).toHtmlEscaped() + u"</span>"_qs;
+}
+
 void applyContent(const Control& c, QWidget* w) {
     if (auto* label = qobject_cast<QLabel*>(w)) {
-        label->setText(shownText(c.caption));
+        // Plain unless it guides typing: a lesson line such as "<b>" is text to type.
+        const bool guide = c.doneLength >= 0;
+        label->setTextFormat(guide ? Qt::RichText : Qt::PlainText);
+        label->setText(guide ? guideHtml(c) : shownText(c.caption));
         label->setFrameShape(c.border ? QFrame::Box : QFrame::NoFrame);
         label->setAlignment(alignmentOf(c));
         label->setWordWrap(c.wordWrap);
