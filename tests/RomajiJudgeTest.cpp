@@ -107,6 +107,7 @@ TEST(RomajiJudge, GuideFollowsThePupilKeyByKey) {
         {u"ちょっと", u"tyotto", u"chotto yotto otto tto to o "},
         {u"ちょっと", u"chixyoxtuto", u"chotto hotto otto xyotto yotto otto tto tuto uto to o "},
         {u"ほん", u"hon", u"honn onn nn n"},
+        {u"ち", u"ti", u"chi i "},
         {u"んあ", u"n'a", u"nna na a "},
         {u"ふぃるむ", u"hulirumu", u"firumu uxirumu xirumu irumu rumu umu mu u "},
     };
