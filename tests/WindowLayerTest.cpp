@@ -93,6 +93,19 @@ private slots:
         QCOMPARE(widget<LineBox>(u"T"_qs)->accessibleName(), u"入力"_qs);
     }
 
+    void labelsShowTextPlainlyAndAGuideWithItsTypedPartDimmed() {
+        auto* label = widget<QLabel>(u"L"_qs);
+        p->mk.windows.dispatch([&] { panel()->L.caption = u"<b>if a<b</b>"_qs; });
+        QCOMPARE(label->textFormat(), Qt::PlainText); // a lesson line, not markup
+        p->mk.windows.dispatch([&] {
+            panel()->L.caption = u"k<ka"_qs;
+            panel()->L.doneLength = 2;
+        });
+        QCOMPARE(label->textFormat(), Qt::RichText);
+        QVERIFY(label->text().contains(u"color:#a8a8a8\">k&lt;</span>ka"_qs));
+        QCOMPARE(label->accessibleName(), u"k<ka"_qs);
+    }
+
     void keysReachTheHandlersAndViewsCatchUp() {
         auto* box = widget<LineBox>(u"T"_qs);
         QTest::keyClicks(box, u"axb"_qs);
