@@ -12,23 +12,13 @@ namespace {
 
 const QString kBuilt = QStringLiteral(MK_PROGRAM_DIR "/MKLesson/");
 
-// The widest line that still fits the line label of the compact window, per kind;
-// letters are shown in full-width form, so they count as full-width characters.
-int widestLine(int kind, bool mock) {
-    switch (kind) {
-    case 4:
-        return 8; // the big keypad display
-    case 6:
-        return 60; // half-width, shown as written
-    default:
-        return mock ? 38 : 30;
-    }
-}
-
-bool isMock(const QString& title) {
-    static const QStringList marks = {u"３級模擬"_qs, u"２級模擬"_qs, u"１級模擬"_qs,
-                                      u"超上級　"_qs};
-    return marks.contains(title.left(4));
+// The widest line that still fits the line label of the compact window, which has
+// no smaller mock-test font; letters are shown in full-width form, so they count as
+// full-width characters.
+int widestLine(int kind) {
+    if (kind == 4) return 8;  // the big keypad display
+    if (kind == 6) return 60; // half-width, shown as written
+    return 30;
 }
 
 bool fullWidthOnly(const QString& line) {
@@ -101,7 +91,7 @@ TEST_F(Curriculum, EveryLessonLoadsInTheLessonWindowAndCanBeTypedOnItsTab) {
         EXPECT_LE(r.factor, 3.0f);
         const bool answers = r.kind == lesson::Questions; // checked on their own below
         for (const QString& line : window->LessonLines) {
-            EXPECT_LE(line.size(), widestLine(r.kind, isMock(r.title))) << line.toStdString();
+            EXPECT_LE(line.size(), widestLine(r.kind)) << line.toStdString();
             EXPECT_TRUE(answers || typeable(r.kind, line)) << line.toStdString();
         }
         if (answers) {
