@@ -4,7 +4,6 @@
 #include "support/ProgramFolder.h"
 #include "support/ScriptedPorts.h"
 
-#include <QBuffer>
 #include <gtest/gtest.h>
 
 namespace {
@@ -19,56 +18,62 @@ QByteArray records(int first, int count) {
     return out;
 }
 
+// A minimal program whose catalogue files the test may replace; no additions file
+// when `add` is empty.
 struct Loaded {
     ProgramFolder folder;
     std::unique_ptr<TestProgram> program;
-    bool ok = false;
 
-    Loaded(const QByteArray& list, const std::optional<QByteArray>& add) {
+    Loaded(const std::optional<QByteArray>& list = {},
+           const std::optional<QByteArray>& add = QByteArray()) {
         folder.fillWithMinimalProgram();
-        folder.write(u"MKLesson/Lesson_List.txt"_qs, list);
+        if (list) folder.write(u"MKLesson/Lesson_List.txt"_qs, *list);
         if (add)
             folder.write(u"MKLesson/Lesson_List.Add.txt"_qs, *add);
         else
             folder.remove(u"MKLesson/Lesson_List.Add.txt"_qs);
         program = std::make_unique<TestProgram>(folder.root());
-        program->mk.DefaultDataFolder = folder.data();
-        program->mk.DefaultLessonFolder = folder.lessons();
-        program->mk.LessonFolder = folder.lessons();
-        ok = LoadCatalogueAndKeys(program->mk);
+        mk().DefaultDataFolder = folder.data();
+        mk().DefaultLessonFolder = folder.lessons();
+        mk().LessonFolder = folder.lessons();
     }
+    bool load() { return LoadCatalogueAndKeys(mk()); }
     MkMain& mk() { return program->mk; }
     QStringList shown() { return program->messages.shown; }
 };
 
 } // namespace
 
-TEST(Catalogue, BothFilesFillTheTablesInOrder) {
-    Loaded l(records(0, 2), records(2, 1));
-    ASSERT_TRUE(l.ok);
-    EXPECT_EQ(l.mk().LastLessonIndex, 2);
-    EXPECT_EQ(l.mk().LessonTitle[2], u"課題2"_qs);
+TEST(Catalogue, BothFilesFillTheTablesInOrderOverClearedScores) {
+    // Kinds outside the tabs load like any other.
+    Loaded l(records(0, 2) + "\"t\",\"f\",\"1\",0,1\r\n", "\"u\",\"g\",\"1\",9,0.5\r\n");
+    l.mk().ScoreHistory(1000, 100) = 9;
+    ASSERT_TRUE(l.load());
+    EXPECT_EQ(l.mk().LastLessonIndex, 3);
+    EXPECT_EQ(l.mk().LessonTitle[3], u"u"_qs);
     EXPECT_EQ(l.mk().LessonFile[1], u"f1.txt"_qs);
     EXPECT_EQ(l.mk().LessonFile2[0], u"1"_qs);
-    EXPECT_EQ(l.mk().LessonKind[0], 2);
+    EXPECT_EQ((std::vector<int>{l.mk().LessonKind[0], l.mk().LessonKind[2], l.mk().LessonKind[3]}),
+              (std::vector<int>{2, 0, 9}));
     EXPECT_EQ(l.mk().LessonFactor[0], 1.5f);
+    EXPECT_EQ(l.mk().ScoreHistory(1000, 100), 0);
     EXPECT_TRUE(l.shown().isEmpty());
 }
 
-TEST(Catalogue, EmptyAdditionsAndEmptyCatalogue) {
-    Loaded l(records(0, 3), QByteArray());
-    ASSERT_TRUE(l.ok);
-    EXPECT_EQ(l.mk().LastLessonIndex, 2);
-    Loaded none{QByteArray(), QByteArray()};
-    ASSERT_TRUE(none.ok);
-    EXPECT_EQ(none.mk().LastLessonIndex, -1);
-}
-
-TEST(Catalogue, ExactlyOneThousandAndOneRecordsLoad) {
-    Loaded l(records(0, 1000), records(1000, 1));
-    ASSERT_TRUE(l.ok);
-    EXPECT_EQ(l.mk().LastLessonIndex, 1000);
-    EXPECT_EQ(l.mk().LessonTitle[1000], u"課題1000"_qs);
+TEST(Catalogue, LoadsFromNoneUpToExactlyOneThousandAndOneRecords) {
+    const std::tuple<QByteArray, QByteArray, int> cases[] = {
+        {records(0, 3), QByteArray(), 2},
+        {QByteArray(), QByteArray(), -1},
+        {records(0, 1000), records(1000, 1), 1000},
+    };
+    for (const auto& [list, add, last] : cases) {
+        Loaded l(list, add);
+        ASSERT_TRUE(l.load()) << last;
+        EXPECT_EQ(l.mk().LastLessonIndex, last);
+        if (last >= 0) {
+            EXPECT_EQ(l.mk().LessonTitle[last], u"課題%1"_qs.arg(last));
+        }
+    }
 }
 
 TEST(Catalogue, FailuresShowTheFolderThenTheMessageAndEnd) {
@@ -82,19 +87,10 @@ TEST(Catalogue, FailuresShowTheFolderThenTheMessageAndEnd) {
     };
     for (const auto& [list, add] : cases) {
         Loaded l(list, add);
-        EXPECT_FALSE(l.ok);
-        ASSERT_EQ(l.shown().size(), 2);
-        EXPECT_EQ(l.shown()[0], l.folder.lessons());
-        EXPECT_EQ(l.shown()[1], kBrokenCatalogue);
+        EXPECT_FALSE(l.load());
+        EXPECT_EQ(l.shown(), (QStringList{l.folder.lessons(), kBrokenCatalogue}));
         EXPECT_TRUE(l.mk().windows.ended());
     }
-}
-
-TEST(Catalogue, KindsOutsideTheTabsStillLoad) {
-    Loaded l("\"t\",\"f\",\"1\",0,1\r\n\"u\",\"g\",\"1\",9,0.5\r\n", QByteArray());
-    ASSERT_TRUE(l.ok);
-    EXPECT_EQ(l.mk().LessonKind[0], 0);
-    EXPECT_EQ(l.mk().LessonKind[1], 9);
 }
 
 TEST(KeyDefinitions, TablesAreReadInFileOrder) {
@@ -103,44 +99,25 @@ TEST(KeyDefinitions, TablesAreReadInFileOrder) {
     bytes[127 + 65] = 0; // finger
     bytes[254 + 65] = 1; // right Shift
     bytes[127 + 97] = 7; // finger of "a"
-    Loaded l(records(0, 1), QByteArray());
+    Loaded l;
     l.folder.write(u"MKData/KEY_DEFINE.DAT"_qs, bytes);
-    TestProgram p(l.folder.root());
-    p.mk.DefaultDataFolder = l.folder.data();
-    p.mk.LessonFolder = l.folder.lessons();
-    ASSERT_TRUE(LoadCatalogueAndKeys(p.mk));
-    EXPECT_EQ(p.mk.KeyLabelIndex[65], 30);
-    EXPECT_EQ(p.mk.KeyShift[65], 1);
-    EXPECT_EQ(p.mk.KeyFinger[97], 7);
+    ASSERT_TRUE(l.load());
+    EXPECT_EQ(l.mk().KeyLabelIndex[65], 30);
+    EXPECT_EQ(l.mk().KeyShift[65], 1);
+    EXPECT_EQ(l.mk().KeyFinger[97], 7);
     EXPECT_EQ(writeKeyDefine(readKeyDefine(bytes).value()), bytes);
 }
 
 TEST(KeyDefinitions, MissingOrShortFileEndsAfterTheCatalogueIsRead) {
-    for (const std::optional<QByteArray>& keys :
-         {std::optional<QByteArray>(), std::optional<QByteArray>(QByteArray(380, 1))}) {
-        ProgramFolder folder;
-        folder.fillWithMinimalProgram();
-        if (keys)
-            folder.write(u"MKData/KEY_DEFINE.DAT"_qs, *keys);
+    for (const bool missing : {true, false}) {
+        Loaded l;
+        if (missing)
+            l.folder.remove(u"MKData/KEY_DEFINE.DAT"_qs);
         else
-            folder.remove(u"MKData/KEY_DEFINE.DAT"_qs);
-        TestProgram p(folder.root());
-        p.mk.DefaultDataFolder = folder.data();
-        p.mk.LessonFolder = folder.lessons();
-        EXPECT_FALSE(LoadCatalogueAndKeys(p.mk));
-        EXPECT_EQ(p.messages.shown, QStringList{kBrokenKeys});
-        EXPECT_EQ(p.mk.LastLessonIndex, 0);
-        EXPECT_TRUE(p.mk.windows.ended());
+            l.folder.write(u"MKData/KEY_DEFINE.DAT"_qs, QByteArray(380, 1));
+        EXPECT_FALSE(l.load());
+        EXPECT_EQ(l.shown(), QStringList{kBrokenKeys});
+        EXPECT_EQ(l.mk().LastLessonIndex, 0);
+        EXPECT_TRUE(l.mk().windows.ended());
     }
-}
-
-TEST(Catalogue, ScoresAreClearedFirst) {
-    ProgramFolder folder;
-    folder.fillWithMinimalProgram();
-    TestProgram p(folder.root());
-    p.mk.ScoreHistory(1000, 100) = 9;
-    p.mk.DefaultDataFolder = folder.data();
-    p.mk.LessonFolder = folder.lessons();
-    ASSERT_TRUE(LoadCatalogueAndKeys(p.mk));
-    EXPECT_EQ(p.mk.ScoreHistory(1000, 100), 0);
 }
