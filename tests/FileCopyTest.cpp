@@ -50,34 +50,29 @@ TEST_F(FileCopy, CopiesEveryMatchingFileAndNothingElse) {
     EXPECT_TRUE(copies.asked.isEmpty());
 }
 
-TEST_F(FileCopy, YesToAllAndNoToAllAnswerTheRestWithoutAsking) {
-    clashOnEveryFile();
-    copies.answer(ReplaceAnswer::No);
-    copies.answer(ReplaceAnswer::YesToAll);
-    EXPECT_EQ(copy(), CopyOutcome::Copied);
-    EXPECT_EQ(copies.asked, (QStringList{u"a.txt"_qs, u"b.txt"_qs}));
-    EXPECT_EQ(fileBytes(to + u"a.txt"_qs), "old");
-    EXPECT_EQ(fileBytes(to + u"c.txt"_qs), "new c.txt");
-
-    clashOnEveryFile();
-    ScriptedCopies again;
-    again.answer(ReplaceAnswer::Yes);
-    again.answer(ReplaceAnswer::NoToAll);
-    EXPECT_EQ(copy(again), CopyOutcome::Copied); // keeping files is no failure
-    EXPECT_EQ(again.asked.size(), 2);
-    EXPECT_EQ(fileBytes(to + u"a.txt"_qs), "new a.txt");
-    EXPECT_EQ(fileBytes(to + u"b.txt"_qs) + fileBytes(to + u"c.txt"_qs), "oldold");
-}
-
-TEST_F(FileCopy, CancelAtTheQuestionStopsWithTheRestUntouched) {
-    clashOnEveryFile();
-    copies.answer(ReplaceAnswer::Yes);
-    copies.answer(ReplaceAnswer::Cancel);
-    EXPECT_EQ(copy(), CopyOutcome::Cancelled);
-    EXPECT_EQ(fileBytes(to + u"a.txt"_qs), "new a.txt");
-    EXPECT_EQ(fileBytes(to + u"b.txt"_qs) + fileBytes(to + u"c.txt"_qs), "oldold");
-    EXPECT_EQ(target().size(), 3);
-    EXPECT_EQ(copies.ends, 1);
+TEST_F(FileCopy, EachAnswerToTheQuestionReplacesKeepsOrStopsAsItSays) {
+    using enum ReplaceAnswer;
+    const std::tuple<std::vector<ReplaceAnswer>, CopyOutcome, QByteArray> cases[] = {
+        {{No, YesToAll}, CopyOutcome::Copied, "old|new b.txt|new c.txt"},
+        {{Yes, NoToAll}, CopyOutcome::Copied, "new a.txt|old|old"}, // keeping is no failure
+        {{Yes, Cancel}, CopyOutcome::Cancelled, "new a.txt|old|old"},
+    };
+    for (const auto& c : cases) {
+        const auto& [answers, outcome, contents] = c;
+        SCOPED_TRACE(testing::Message() << "case " << &c - cases);
+        clashOnEveryFile();
+        ScriptedCopies feedback;
+        for (const ReplaceAnswer answer : answers)
+            feedback.answer(answer);
+        EXPECT_EQ(copy(feedback), outcome);
+        // The "to all" answers and Cancel leave the rest unasked.
+        EXPECT_EQ(feedback.asked, (QStringList{u"a.txt"_qs, u"b.txt"_qs}));
+        EXPECT_EQ(fileBytes(to + u"a.txt"_qs) + '|' + fileBytes(to + u"b.txt"_qs) + '|' +
+                      fileBytes(to + u"c.txt"_qs),
+                  contents);
+        EXPECT_EQ(target().size(), 3);
+        EXPECT_EQ(feedback.ends, 1);
+    }
 }
 
 TEST_F(FileCopy, CancelInTheProgressDialogLeavesNoFileBehind) {
