@@ -1,43 +1,36 @@
 #include "core/Folders.h"
 
+#include "core/Cp932.h"
 #include "support/ProgramFolder.h"
 #include "support/ScriptedPorts.h"
 
 #include <gtest/gtest.h>
 
-namespace {
-
-const QString kBroken = u"Path.datが壊れています。\rＭＫを強制終了します。"_qs;
-
-} // namespace
-
-TEST(Folders, WithoutPathFileEverythingComesFromTheDefaults) {
-    ProgramFolder folder;
-    TestProgram p(folder.root());
-    ASSERT_TRUE(FixFolders(p.mk));
-    EXPECT_EQ(p.mk.DefaultDataFolder, folder.data());
-    EXPECT_EQ(p.mk.DefaultLessonFolder, folder.lessons());
-    EXPECT_EQ(p.mk.DataFolder, folder.data());
-    EXPECT_EQ(p.mk.LessonFolder, folder.lessons());
-    EXPECT_TRUE(p.messages.shown.isEmpty());
-}
-
-TEST(Folders, EmptyItemsMeanTheDefaultsAndNamedFoldersNeedNotExist) {
-    ProgramFolder folder;
-    folder.write(u"MKData/Path.dat"_qs, "\"\"\r\n\"\"\r\n");
-    TestProgram p(folder.root());
-    ASSERT_TRUE(FixFolders(p.mk));
-    EXPECT_EQ(p.mk.DataFolder, folder.data());
-    EXPECT_EQ(p.mk.LessonFolder, folder.lessons());
-
-    folder.writeText(u"MKData/Path.dat"_qs,
-                     u"\"/mnt/学校/履歴/\"\r\n\"/mnt/school/lessons\"\r\n"_qs);
-    TestProgram q(folder.root());
-    ASSERT_TRUE(FixFolders(q.mk));
-    EXPECT_EQ(q.mk.DataFolder, u"/mnt/学校/履歴/"_qs);
-    // A folder without its separator still takes file names appended to it.
-    EXPECT_EQ(q.mk.LessonFolder, u"/mnt/school/lessons/"_qs);
-    EXPECT_EQ(q.mk.DefaultDataFolder, folder.data());
+TEST(Folders, PathFileNamesTheFoldersAndEmptyOrMissingItemsMeanTheDefaults) {
+    const QByteArray written = writePathFile(u"/srv/履歴/"_qs, u"/srv/lesson/"_qs);
+    EXPECT_TRUE(written.startsWith("\"/s") && written.endsWith("\"\r\n"));
+    // Empty means the default; named folders need not exist.
+    const std::tuple<std::optional<QByteArray>, QString, QString> cases[] = {
+        {std::nullopt, {}, {}},
+        {"\"\"\r\n\"\"\r\n", {}, {}},
+        {cp932::encode(u"\"/mnt/学校/履歴/\"\r\n\"/mnt/school/lessons\"\r\n"_qs),
+         u"/mnt/学校/履歴/"_qs,
+         u"/mnt/school/lessons/"_qs}, // a folder without its separator still takes file names
+        {"\"/a/\",\"/b/\",\"/c/\"\r\ngarbage", u"/a/"_qs, u"/b/"_qs}, // the rest is ignored
+        {written, u"/srv/履歴/"_qs, u"/srv/lesson/"_qs},
+    };
+    for (const auto& [pathFile, data, lesson] : cases) {
+        SCOPED_TRACE(pathFile.value_or("<none>").toStdString());
+        ProgramFolder folder;
+        if (pathFile) folder.write(u"MKData/Path.dat"_qs, *pathFile);
+        TestProgram p(folder.root());
+        ASSERT_TRUE(FixFolders(p.mk));
+        EXPECT_EQ(p.mk.DataFolder, data.isEmpty() ? folder.data() : data);
+        EXPECT_EQ(p.mk.LessonFolder, lesson.isEmpty() ? folder.lessons() : lesson);
+        EXPECT_EQ(p.mk.DefaultDataFolder, folder.data());
+        EXPECT_EQ(p.mk.DefaultLessonFolder, folder.lessons());
+        EXPECT_TRUE(p.messages.shown.isEmpty());
+    }
 }
 
 TEST(Folders, AFileEndingBeforeItsSecondItemEndsTheProgram) {
@@ -46,29 +39,9 @@ TEST(Folders, AFileEndingBeforeItsSecondItemEndsTheProgram) {
         folder.write(u"MKData/Path.dat"_qs, content);
         TestProgram p(folder.root());
         EXPECT_FALSE(FixFolders(p.mk));
-        EXPECT_EQ(p.messages.shown, QStringList{kBroken});
+        EXPECT_EQ(p.messages.shown,
+                  QStringList{u"Path.datが壊れています。\rＭＫを強制終了します。"_qs});
         EXPECT_TRUE(p.mk.windows.ended());
         EXPECT_NE(p.mk.windows.exitStatus(), 0);
     }
-}
-
-TEST(Folders, AnythingAfterTheSecondItemIsIgnored) {
-    ProgramFolder folder;
-    folder.write(u"MKData/Path.dat"_qs, "\"/a/\",\"/b/\",\"/c/\"\r\ngarbage");
-    TestProgram p(folder.root());
-    ASSERT_TRUE(FixFolders(p.mk));
-    EXPECT_EQ(p.mk.DataFolder, u"/a/"_qs);
-    EXPECT_EQ(p.mk.LessonFolder, u"/b/"_qs);
-}
-
-TEST(Folders, WrittenPathFileReadsBack) {
-    const QByteArray bytes = writePathFile(u"/srv/履歴/"_qs, u"/srv/lesson/"_qs);
-    EXPECT_EQ(bytes.left(3), QByteArray("\"/s"));
-    EXPECT_TRUE(bytes.endsWith("\"\r\n"));
-    ProgramFolder folder;
-    folder.write(u"MKData/Path.dat"_qs, bytes);
-    const auto folders = resolveFolders(folder.root());
-    ASSERT_TRUE(folders.ok());
-    EXPECT_EQ(folders.value().data, u"/srv/履歴/"_qs);
-    EXPECT_EQ(folders.value().lesson, u"/srv/lesson/"_qs);
 }

@@ -17,33 +17,24 @@ QStringList allItems(const QString& text) {
 
 } // namespace
 
-TEST(ItemReader, SplitsAtCommasAndLineEndsAndSkipsLeadingBlanks) {
-    EXPECT_EQ(allItems(u"a,b\r\nc\nd\re"_qs), (QStringList{"a", "b", "c", "d", "e"}));
-    EXPECT_EQ(allItems(u"  a,\t b  ,c"_qs), (QStringList{"a", "b", "c"}));
+TEST(ItemReader, SplitsRecordsIntoItemsAsTheFilesWriteThem) {
+    const std::pair<QString, QStringList> cases[] = {
+        {u"a,b\r\nc\nd\re"_qs, {"a", "b", "c", "d", "e"}},
+        {u"  a,\t b  ,c"_qs, {"a", "b", "c"}}, // leading blanks skipped
+        {u"\"x, y\",\"\",z\r\n"_qs, {"x, y", "", "z"}},
+        {u"\"a\"junk,b"_qs, {"a", "b"}},    // text after the closing quote is dropped
+        {u"\"open, end"_qs, {"open, end"}}, // a quote that never closes runs to the end
+        // A blank line is an empty item; a final line end adds none.
+        {u"a\r\n\r\nb\r\n"_qs, {"a", "", "b"}},
+        {u"a,\r\n"_qs, {"a", ""}},
+        // A record spread over lines reads like one line.
+        {u"\"t\",\"f\"\r\n\"2\",1\r\n1.5\r\n"_qs, {"t", "f", "2", "1", "1.5"}},
+    };
+    for (const auto& [text, items] : cases)
+        EXPECT_EQ(allItems(text), items) << text.toStdString();
 }
 
-TEST(ItemReader, QuotedItemsKeepCommasAndLoseTheirQuotes) {
-    EXPECT_EQ(allItems(u"\"x, y\",\"\",z\r\n"_qs), (QStringList{"x, y", "", "z"}));
-    // Text after the closing quote up to the delimiter is dropped.
-    EXPECT_EQ(allItems(u"\"a\"junk,b"_qs), (QStringList{"a", "b"}));
-    // A quote that never closes runs to the end.
-    EXPECT_EQ(allItems(u"\"open, end"_qs), (QStringList{"open, end"}));
-}
-
-TEST(ItemReader, BlankLinesAreEmptyItemsAndAFinalLineEndAddsNone) {
-    EXPECT_EQ(allItems(u"a\r\n\r\nb\r\n"_qs), (QStringList{"a", "", "b"}));
-    EXPECT_EQ(allItems(u"a,\r\n"_qs), (QStringList{"a", ""}));
-    ItemReader r(u"x\r\n \r\n\r\n"_qs);
-    r.next();
-    EXPECT_TRUE(r.onlyBlankLinesLeft());
-}
-
-TEST(ItemReader, RecordSpreadOverLinesReadsLikeOneLine) {
-    EXPECT_EQ(allItems(u"\"t\",\"f\"\r\n\"2\",1\r\n1.5\r\n"_qs),
-              allItems(u"\"t\",\"f\",\"2\",1,1.5\r\n"_qs));
-}
-
-TEST(ItemReader, RawLinesFollowItems) {
+TEST(ItemReader, RawLinesFollowItemsAndOnlyBlankLinesAreNoMoreRecords) {
     ItemReader r(u"2,\"a\"\r\nline, with \"quotes\"\r\n\r\nlast"_qs);
     EXPECT_EQ(r.next(), u"2"_qs);
     EXPECT_EQ(r.next(), u"a"_qs);
@@ -51,6 +42,9 @@ TEST(ItemReader, RawLinesFollowItems) {
     EXPECT_EQ(r.nextLine(), QString());
     EXPECT_EQ(r.nextLine(), u"last"_qs);
     EXPECT_FALSE(r.nextLine());
+    ItemReader blank(u"x\r\n \r\n\r\n"_qs);
+    blank.next();
+    EXPECT_TRUE(blank.onlyBlankLinesLeft());
 }
 
 TEST(ItemReader, NumbersFitTheirFields) {
