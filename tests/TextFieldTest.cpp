@@ -4,12 +4,21 @@
 
 #include <gtest/gtest.h>
 
-TEST(Cp932, RoundTripsTheMicrosoftMappingsAndFindsStrangers) {
+TEST(Cp932, RoundTripsItsOwnFormsFoldsTypedLookAlikesAndFindsStrangers) {
     const QString text = u"～－￥①　あ漢\\"_qs;
     EXPECT_EQ(cp932::decode(cp932::encode(text)), text);
     EXPECT_TRUE(cp932::represents(text));
     EXPECT_FALSE(cp932::represents(u"😀"_qs));
     EXPECT_FALSE(cp932::represents(u"丂"_qs)); // not in the code page
+    // As an input method on Linux types them, then as the code page decodes them.
+    const QString typed = u"〜−‖¢£¬¦—"_qs;
+    const QString stored = u"～－∥￠￡￢￤―"_qs;
+    EXPECT_FALSE(cp932::represents(typed));
+    EXPECT_EQ(cp932::foldLookAlikes(typed), stored);
+    EXPECT_TRUE(cp932::represents(stored));
+    EXPECT_EQ(cp932::encode(typed), cp932::encode(stored));
+    EXPECT_EQ(cp932::decode(cp932::encode(typed)), stored);
+    EXPECT_EQ(cp932::foldLookAlikes(u"abcあ～"_qs), u"abcあ～"_qs);
 }
 
 TEST(TextField, PadsWithHalfWidthSpacesAndReadsUpToTheFirstOne) {

@@ -1,7 +1,7 @@
 #include "core/WholeFile.h"
 
-#include "core/Cp932.h"
 #include "core/RelativeName.h"
+#include "support/FileBytes.h"
 
 #include <QDateTime>
 #include <QDir>
@@ -14,15 +14,10 @@ namespace {
 struct Place : ::testing::Test {
     QTemporaryDir dir;
     QString at(const QString& name) const { return dir.path() + u'/' + name; }
-    QByteArray read(const QString& name) const {
-        QFile f(at(name));
-        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
-    }
+    QByteArray read(const QString& name) const { return fileBytes(at(name)); }
     void put(const QString& name, const QByteArray& bytes) const {
         QDir().mkpath(QFileInfo(at(name)).absolutePath());
-        QFile f(at(name));
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write(bytes);
+        putFile(at(name), bytes);
     }
     // An hour old: a killed writer's leftover, not another program's file in progress.
     void makeStale(const QString& name) const {
@@ -77,10 +72,10 @@ TEST_F(Place, LinksOutOfTheFolderAreNeverWrittenThrough) {
     QFile::link(at(u"outside"_qs), at(u"inside/folder"_qs));
     put(u"inside/ok.txt"_qs, "");
     QFile::link(at(u"inside/ok.txt"_qs), at(u"inside/near.txt"_qs));
-    EXPECT_FALSE(wholefile::writeInside(inside, inside + u"file.txt"_qs, "x"));
-    EXPECT_FALSE(wholefile::writeInside(inside, inside + u"folder/secret.txt"_qs, "x"));
-    EXPECT_FALSE(wholefile::writeInside(inside, inside + u"folder/new/deep.txt"_qs, "x"));
-    EXPECT_FALSE(wholefile::writeInside(inside, inside + u"../outside/x.txt"_qs, "x"));
+    for (const QString& through : {u"file.txt"_qs, u"folder/secret.txt"_qs,
+                                   u"folder/new/deep.txt"_qs, u"../outside/x.txt"_qs})
+        EXPECT_FALSE(wholefile::writeInside(inside, inside + through, "x"))
+            << through.toStdString();
     EXPECT_EQ(read(u"outside/secret.txt"_qs), "keep");
     EXPECT_EQ(names(u"outside"_qs), QStringList{u"secret.txt"_qs});
     QFile::link(at(u"inside/nowhere.txt"_qs), at(u"inside/dangling.txt"_qs));
@@ -98,18 +93,6 @@ TEST(RelativeName, NamesFromFilesStayBelowTheirFolder) {
          {u""_qs, u"."_qs, u".."_qs, u"../x.txt"_qs, u"sub/../../x"_qs, u"..\\x.txt"_qs,
           u"/etc/passwd"_qs, u"\\\\server\\x"_qs, u"C:x.txt"_qs, u"c:\\x.txt"_qs, u"sub/"_qs})
         EXPECT_FALSE(relativeFileName(outside)) << outside.toStdString();
-}
-
-TEST(Cp932LookAlikes, TypedFormsFoldToTheCodePagesOwnAndEncode) {
-    // As an input method on Linux types them, then as the code page decodes them.
-    const QString typed = u"〜−‖¢£¬¦—"_qs;
-    const QString stored = u"～－∥￠￡￢￤―"_qs;
-    EXPECT_FALSE(cp932::represents(typed));
-    EXPECT_EQ(cp932::foldLookAlikes(typed), stored);
-    EXPECT_TRUE(cp932::represents(stored));
-    EXPECT_EQ(cp932::encode(typed), cp932::encode(stored));
-    EXPECT_EQ(cp932::decode(cp932::encode(typed)), stored);
-    EXPECT_EQ(cp932::foldLookAlikes(u"abcあ～"_qs), u"abcあ～"_qs);
 }
 
 TEST_F(Place, ABatchWritesEachFileWholeAndClearsItsLeftoversOnceAtTheEnd) {
