@@ -16,15 +16,15 @@ public:
     }
 };
 
+// A minimal program folder the test may change before the run.
 struct Start {
     ProgramFolder folder;
-    TestProgram* p = nullptr;
-    std::unique_ptr<TestProgram> program;
+    std::unique_ptr<TestProgram> p;
     QStringList events;
 
+    Start() { folder.fillWithMinimalProgram(); }
     void run() {
-        program = std::make_unique<TestProgram>(folder.root());
-        p = program.get();
+        p = std::make_unique<TestProgram>(folder.root());
         p->mk.windows.add(u"StartUp"_qs, [this](MkMain& mk) {
             return std::make_unique<Shown>(mk, events, p->messages);
         });
@@ -36,7 +36,6 @@ struct Start {
 
 TEST(Main, AStartWithEverythingInPlaceShowsTheStartUpWindowSilently) {
     Start s;
-    s.folder.fillWithMinimalProgram();
     s.run();
     EXPECT_TRUE(s.p->messages.shown.isEmpty());
     EXPECT_TRUE(s.p->mk.windows.isVisible(u"StartUp"_qs));
@@ -47,7 +46,6 @@ TEST(Main, AStartWithEverythingInPlaceShowsTheStartUpWindowSilently) {
 
 TEST(Main, AMissingMarkerUnpacksBeforeTheStartUpWindow) {
     Start s;
-    s.folder.fillWithMinimalProgram();
     s.folder.remove(u"MKLesson/MKOK"_qs);
     s.folder.write(u"MKLesson/Lesson"_qs, writeLessonPack({{u"home.txt"_qs, {u"asdf"_qs}}}));
     s.run();
@@ -66,7 +64,6 @@ TEST(Main, DamagedFilesEndTheProgramBeforeTheStartUpWindow) {
     };
     for (const auto& [file, bytes] : damage) {
         Start s;
-        s.folder.fillWithMinimalProgram();
         s.folder.write(file, bytes);
         s.run();
         EXPECT_TRUE(s.p->mk.windows.ended());
@@ -78,7 +75,6 @@ TEST(Main, DamagedFilesEndTheProgramBeforeTheStartUpWindow) {
 
 TEST(Main, CataloguesComeFromTheActiveLessonFolder) {
     Start s;
-    s.folder.fillWithMinimalProgram();
     s.folder.writeText(u"shared/lessons/Lesson_List.txt"_qs,
                        u"\"共有\",\"a.txt\",\"1\",2,1\r\n"_qs);
     s.folder.write(u"shared/lessons/Lesson_List.Add.txt"_qs, {});
