@@ -1,23 +1,8 @@
-#include "logon/HistoryFile.h"
-
 #include "core/Cp932.h"
-#include "support/ProgramFolder.h"
-#include "support/ScriptedPorts.h"
+#include "support/LogOnFixture.h"
 
-#include <QBuffer>
-#include <QDir>
 #include <csignal>
-#include <gtest/gtest.h>
 #include <sys/resource.h>
-
-namespace {
-
-Result<HistoryRecord> readBack(QByteArray bytes) {
-    QBuffer buffer(&bytes);
-    return readHistory(buffer);
-}
-
-} // namespace
 
 TEST(HistoryRecord, RoundTripsByteForByteWithFieldsAtTheirOffsets) {
     // A name of 15 double-byte characters fills its field; neighbouring score bytes differ.
@@ -31,13 +16,13 @@ TEST(HistoryRecord, RoundTripsByteForByteWithFieldsAtTheirOffsets) {
     EXPECT_EQ(bytes.mid(101101, 30), cp932::encode(r.name));
     EXPECT_EQ(bytes.mid(101131), QByteArray("taro01") + QByteArray(24, ' ') + "Pw-9x" +
                                      QByteArray(25, ' ') + QByteArray("\x03\x02\xff", 3));
-    EXPECT_EQ(writeHistory(readBack(bytes).value()), bytes); // every field and score byte
-    EXPECT_FALSE(readBack(bytes.first(101193)));             // a short file is damaged
+    EXPECT_EQ(writeHistory(readHistoryBytes(bytes).value()), bytes); // every field and score byte
+    EXPECT_FALSE(readHistoryBytes(bytes.first(101193)));             // a short file is damaged
 }
 
 TEST(HistoryRecord, ATextFieldEndsAtAHalfWidthSpaceButKeepsAFullWidthOne) {
     const HistoryRecord r =
-        readBack(writeHistory({{}, u"山田　太郎"_qs, {}, u"ab cd"_qs, 0, 0, 0})).value();
+        readHistoryBytes(writeHistory({{}, u"山田　太郎"_qs, {}, u"ab cd"_qs, 0, 0, 0})).value();
     EXPECT_EQ(r.name + u'|' + r.password, u"山田　太郎|ab"_qs);
 }
 

@@ -1,8 +1,6 @@
 #include "logon/Ending.h"
 #include "support/LogOnFixture.h"
 
-#include <QBuffer>
-#include <QDir>
 #include <QFile>
 
 namespace {
@@ -14,50 +12,39 @@ struct WriteBack : LogOnFixture {
         addWindows(windows, {Ending::kName});
         p.mk.EmergencyFolder = folder.root() + u"documents/"_qs;
     }
-    void store(const QString& fileName, const QString& storedId, const QString& password) const {
-        HistoryRecord r{{}, u"花子"_qs, storedId, password, 3, 2, 15};
-        folder.write(u"MKData/"_qs + fileName, writeHistory(r));
-    }
-    void logOnAs(const QString& id, const QString& password) {
-        p.messages.answer(MessageAnswer::Yes); // "データは正しいですか？"
-        click(&LogOn::OK, id, password);
+    void store(const QString& fileName, const QString& storedId) const {
+        folder.write(u"MKData/"_qs + fileName,
+                     writeHistory({{}, u"花子"_qs, storedId, u"pw"_qs, 3, 2, 15}));
     }
     // A score of this visit, then the ending.
     void finishVisit() {
         p.mk.ScoreHistory(7, 0) = 88;
         windows.Show(u"Ending"_qs);
     }
-    HistoryRecord readBack(const QString& relative) const {
-        QByteArray bytes = folder.read(relative);
-        QBuffer buffer(&bytes);
-        auto r = readHistory(buffer);
-        EXPECT_TRUE(r.ok()) << relative.toStdString();
-        return r.ok() ? r.value() : HistoryRecord{};
-    }
-    QStringList files(const QString& relative) const {
-        return QDir(folder.root() + relative).entryList(QDir::Files);
+    // Throws, and so fails the test, when the file is not a whole record.
+    HistoryRecord saved(const QString& fileName) const {
+        return readHistoryBytes(folder.read(u"MKData/"_qs + fileName)).value();
     }
 };
 
 } // namespace
 
 TEST_F(WriteBack, TheVisitGoesBackToTheFileFoundAtLogOnWhateverIdItStores) {
-    store(u"Taro.mkd"_qs, u"TARO"_qs, u"pw"_qs); // renamed by hand: the stored ID differs in case
+    store(u"Taro.mkd"_qs, u"TARO"_qs); // renamed by hand: the stored ID differs in case
     logOnAs(u"taro"_qs, u"pw"_qs);
-    ASSERT_TRUE(windows.isVisible(u"Menu"_qs));
     EXPECT_EQ(p.mk.UserID, u"TARO"_qs);
     finishVisit();
-    EXPECT_EQ(readBack(u"MKData/Taro.mkd"_qs).scores(7, 0), 88);
-    EXPECT_FALSE(files(u"MKData"_qs).contains(u"TARO.mkd"_qs));
-    EXPECT_FALSE(files(u"MKData"_qs).contains(u"taro.mkd"_qs));
+    EXPECT_EQ(saved(u"Taro.mkd"_qs).scores(7, 0), 88);
+    EXPECT_EQ(historyFiles().filter(u".mkd"_qs), QStringList{u"Taro.mkd"_qs});
 }
 
 TEST_F(WriteBack, AStoredIdThatClimbsOutNeverBuildsAPath) {
-    store(u"hana.mkd"_qs, u"../x"_qs, u"pw"_qs);
+    store(u"hana.mkd"_qs, u"../x"_qs);
     logOnAs(u"hana"_qs, u"pw"_qs);
     finishVisit();
-    EXPECT_EQ(readBack(u"MKData/hana.mkd"_qs).scores(7, 0), 88);
-    EXPECT_EQ(readBack(u"MKData/hana.mkd"_qs).userId, u"../x"_qs); // the file keeps what it had
+    const HistoryRecord r = saved(u"hana.mkd"_qs);
+    EXPECT_EQ(r.scores(7, 0), 88);
+    EXPECT_EQ(r.userId, u"../x"_qs); // the file keeps what it had
     EXPECT_FALSE(folder.exists(u"x.mkd"_qs));
     EXPECT_FALSE(folder.exists(u"documents"_qs)); // no emergency either
 }
@@ -67,8 +54,7 @@ TEST_F(WriteBack, AHistoryFileLinkedOutOfTheFolderIsRefusedAsDamaged) {
     const QByteArray before = folder.read(u"outside/real.mkd"_qs);
     ASSERT_TRUE(QFile::link(folder.root() + u"outside/real.mkd"_qs, folder.data() + u"ken.mkd"_qs));
     logOnAs(u"ken"_qs, u"pw"_qs);
-    EXPECT_EQ(p.messages.shown.last(),
-              u"個人履歴ファイルが壊れています。\r先生に知らせてください。"_qs);
+    EXPECT_EQ(p.messages.shown.last(), kDamagedHistory);
     EXPECT_FALSE(windows.isVisible(u"Menu"_qs));
     // Even a visit that got this far somehow writes nothing through the link.
     p.mk.HistoryPath = folder.data() + u"ken.mkd"_qs;
@@ -83,8 +69,8 @@ TEST_F(WriteBack, AWaveDashTypedOnLinuxIsTheCodePagesWaveDash) {
     EXPECT_EQ(p.mk.UserID, u"な～み"_qs);
     p.mk.UserName = u"波"_qs;
     finishVisit();
-    EXPECT_EQ(files(u"MKData"_qs).filter(u".mkd"_qs), QStringList{u"な～み.mkd"_qs});
-    EXPECT_EQ(readBack(u"MKData/な～み.mkd"_qs).password, u"p～w"_qs);
+    EXPECT_EQ(historyFiles().filter(u".mkd"_qs), QStringList{u"な～み.mkd"_qs});
+    EXPECT_EQ(saved(u"な～み.mkd"_qs).password, u"p～w"_qs);
 
     windows.Unload(u"SetUp"_qs);
     logOnAs(typed, u"p〜w"_qs); // and the same typing opens it again

@@ -2,11 +2,12 @@
 
 // A new pupil in front of the profile window.
 struct Profile : LogOnFixture {
-    Profile() {
-        p.messages.answer(MessageAnswer::Yes); // データは正しいですか？
-        click(&LogOn::OK, u"hanako"_qs, u"pw7"_qs);
-    }
+    Profile() { logOnAs(u"hanako"_qs, u"pw7"_qs); }
     ::SetUp* w() { return windows.get<::SetUp>(u"SetUp"_qs); }
+    // "year|class|number" as taken into the shared state.
+    QString numbers() const {
+        return u"%1|%2|%3"_qs.arg(p.mk.Grade).arg(p.mk.ClassNo).arg(p.mk.PupilNo);
+    }
     // "year|class|number|name" in the profile boxes, then OK.
     void enter(const QString& profile) {
         for (int i = 0; i < 4; ++i)
@@ -17,8 +18,7 @@ struct Profile : LogOnFixture {
 
 TEST_F(Profile, RefusesNumbersOutsideAByteAndNamesThatDoNotFitAndTakesTheRestOnYes) {
     // The log-on entries are carried over.
-    EXPECT_EQ(w()->Text1.caption, u"hanako"_qs);
-    EXPECT_EQ(w()->Text2.caption, u"pw7"_qs);
+    EXPECT_EQ(w()->Text1.caption + u'|' + w()->Text2.caption, u"hanako|pw7"_qs);
     for (const QString& profile :
          {u"256|2|15|花子"_qs, u"3|-1|15|花子"_qs, u"3|2||花子"_qs, u"x|2|15|花子"_qs,
           u"3|2.5|15|花子"_qs, u"3|2|15|"_qs + QString(16, u'花'), u"3|2|15|😀"_qs}) {
@@ -26,17 +26,13 @@ TEST_F(Profile, RefusesNumbersOutsideAByteAndNamesThatDoNotFitAndTakesTheRestOnY
         p.messages.shown.clear();
         enter(profile);
         EXPECT_EQ(p.messages.shown.size(), 1); // a message, not the question
-        EXPECT_EQ(p.mk.Grade, 0);
-        EXPECT_EQ(p.mk.ClassNo, 0);
-        EXPECT_EQ(p.mk.PupilNo, 0);
+        EXPECT_EQ(numbers(), u"0|0|0"_qs);
         EXPECT_EQ(w()->Text6.caption, profile.section(u'|', 3)); // left to be corrected
     }
     p.messages.answer(MessageAnswer::Yes);
     enter(u"３|0|255|"_qs + QString(15, u'花')); // full-width digits count too
     EXPECT_EQ(p.messages.shown.last(), u"データは正しいですか？"_qs);
-    EXPECT_EQ(p.mk.Grade, 3);
-    EXPECT_EQ(p.mk.ClassNo, 0);
-    EXPECT_EQ(p.mk.PupilNo, 255);
+    EXPECT_EQ(numbers(), u"3|0|255"_qs);
     EXPECT_EQ(p.mk.UserName, QString(15, u'花'));
     EXPECT_TRUE(windows.isVisible(u"Menu"_qs));
 }

@@ -1,28 +1,18 @@
+#include "logon/Credentials.h"
 #include "support/LogOnFixture.h"
-
-#include <QDir>
 
 namespace {
 
 const QString kNewPupil =
     u"個人履歴ファイルが存在しないか壊れています。新しく個人履歴ファイルを作成します。"_qs;
 
+// Taro has a history file with one score in it.
 struct LogOnWindow : LogOnFixture {
     LogOnWindow() {
         HistoryRecord taro{{}, u"山田　太郎"_qs, u"taro"_qs, u"Pw1"_qs, 3, 2, 15};
         taro.scores(1000, 100) = 9;
         folder.write(u"MKData/taro.mkd"_qs, writeHistory(taro));
     }
-    // Logs on, answering Yes to "データは正しいですか？".
-    void logOnAs(const QString& id, const QString& password) {
-        p.messages.answer(MessageAnswer::Yes);
-        click(&LogOn::OK, id, password);
-    }
-    // An entry refused before the question is asked.
-    void refusedLogOn(const QString& id, const QString& password) {
-        click(&LogOn::OK, id, password);
-    }
-    QStringList historyFolder() const { return QDir(folder.data()).entryList(QDir::Files); }
 };
 
 } // namespace
@@ -31,8 +21,7 @@ TEST_F(LogOnWindow, NoToTheQuestionEmptiesBothBoxesAndChangesNothingElse) {
     p.messages.answer(MessageAnswer::No);
     click(&LogOn::OK, u"taro"_qs, u"Pw1"_qs);
     EXPECT_EQ(p.messages.shown, QStringList{u"データは正しいですか？"_qs});
-    EXPECT_EQ(logOn()->Text1.caption, QString());
-    EXPECT_EQ(logOn()->Text2.caption, QString());
+    EXPECT_EQ(logOn()->Text1.caption + logOn()->Text2.caption, QString());
     EXPECT_EQ(p.mk.UserID, QString());
     EXPECT_FALSE(windows.isLoaded(u"SetUp"_qs));
     EXPECT_FALSE(windows.isVisible(u"Menu"_qs));
@@ -48,7 +37,7 @@ TEST_F(LogOnWindow, TheRightPasswordInAnyLetterCaseOfTheIdWelcomesTheStoredPupil
 }
 
 TEST_F(LogOnWindow, AWrongPasswordClearsOnlyItsBoxAndANewIdThenStartsFromNothing) {
-    const QStringList files = historyFolder();
+    const QStringList files = historyFiles();
     logOnAs(u"taro"_qs, u"pw1"_qs); // letter case counts in passwords
     EXPECT_EQ(p.messages.shown.last(), u"パスワードが間違っています。"_qs);
     EXPECT_EQ(logOn()->Text1.caption, u"taro"_qs);
@@ -61,7 +50,7 @@ TEST_F(LogOnWindow, AWrongPasswordClearsOnlyItsBoxAndANewIdThenStartsFromNothing
     EXPECT_FALSE(windows.isLoaded(u"LogOn"_qs));
     EXPECT_EQ(writeHistory(recordOf(p.mk)),
               writeHistory({{}, {}, u"hanako"_qs, u"Pw1"_qs, 0, 0, 0}));
-    EXPECT_EQ(historyFolder(), files); // written only when the pupil leaves
+    EXPECT_EQ(historyFiles(), files); // written only when the pupil leaves
 }
 
 TEST_F(LogOnWindow, IdsAndPasswordsThatCannotBeStoredAreRefusedBeforeAnyFileIsUsed) {
@@ -72,15 +61,15 @@ TEST_F(LogOnWindow, IdsAndPasswordsThatCannotBeStoredAreRefusedBeforeAnyFileIsUs
                            u"taro|😀"_qs};
     refused << QString(31, u'a') + u"|pw"_qs << QString(16, u'漢') + u"|pw"_qs
             << u"taro|"_qs + QString(31, u'p');
-    const QStringList files = historyFolder();
+    const QStringList files = historyFiles();
     for (const QString& entry : refused) {
         SCOPED_TRACE(entry.toStdString());
         p.messages.shown.clear();
-        refusedLogOn(entry.section(u'|', 0, 0), entry.section(u'|', 1));
+        click(&LogOn::OK, entry.section(u'|', 0, 0), entry.section(u'|', 1));
         EXPECT_EQ(p.messages.shown.size(), 1); // the refusal, not the question
         EXPECT_EQ(p.mk.UserID, QString());
     }
-    EXPECT_EQ(historyFolder(), files);
+    EXPECT_EQ(historyFiles(), files);
     logOnAs(QString(15, u'漢'), QString(30, u'p')); // the longest that fit
     EXPECT_EQ(p.messages.shown.last(), kNewPupil);
 }
@@ -98,9 +87,26 @@ TEST_F(LogOnWindow, AHistoryFolderOutOfReachEndsTheProgram) {
 TEST_F(LogOnWindow, ADamagedHistoryFileIsReportedWithoutEndingTheProgram) {
     folder.write(u"MKData/jiro.mkd"_qs, writeHistory({}).first(101193));
     logOnAs(u"jiro"_qs, u""_qs);
-    EXPECT_EQ(p.messages.shown.last(),
-              u"個人履歴ファイルが壊れています。\r先生に知らせてください。"_qs);
+    EXPECT_EQ(p.messages.shown.last(), kDamagedHistory);
     EXPECT_FALSE(windows.ended());
     EXPECT_FALSE(windows.isLoaded(u"SetUp"_qs));
     EXPECT_FALSE(windows.isVisible(u"Menu"_qs));
+}
+
+// A refusal names things as the pupil reads them.
+TEST(UserIdRefusal, SaysWhyANameWithoutSymbolsCannotBeAFileName) {
+    const QString symbols = u"\\ / : * ? \" < > |"_qs;
+    const auto saysWhy = [&](const QString& id, const QString& why) {
+        SCOPED_TRACE(id.toStdString());
+        const auto problem = credentials::userIdProblem(id);
+        ASSERT_TRUE(problem);
+        EXPECT_FALSE(problem->contains(symbols));
+        EXPECT_TRUE(problem->contains(why));
+    };
+    for (const QString& reserved : {u"CON"_qs, u"aux"_qs, u"nul.txt"_qs, u"Com1"_qs})
+        saysWhy(reserved, u"コンピュータが使う名前"_qs);
+    for (const QString& dotted : {u"abc."_qs, u"."_qs, u".."_qs})
+        saysWhy(dotted, u"「.」"_qs);
+    EXPECT_TRUE(credentials::userIdProblem(u"a/b"_qs)->contains(symbols));
+    EXPECT_FALSE(credentials::userIdProblem(u"console"_qs)); // only the whole name is reserved
 }

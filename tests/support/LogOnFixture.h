@@ -11,7 +11,17 @@
 #include "support/ScriptedPorts.h"
 #include "support/Windows.h"
 
+#include <QBuffer>
+#include <QDir>
 #include <gtest/gtest.h>
+
+inline Result<HistoryRecord> readHistoryBytes(QByteArray bytes) {
+    QBuffer buffer(&bytes);
+    return readHistory(buffer);
+}
+
+inline const QString kDamagedHistory =
+    u"個人履歴ファイルが壊れています。\r先生に知らせてください。"_qs;
 
 // The log-on windows, headless, on a program folder whose "Admin.MK" is
 // unlocked and whose history folder is MKData/; the menu is a stand-in.
@@ -45,4 +55,10 @@ struct LogOnFixture : ::testing::Test {
         w->Text2.caption = password;
         windows.dispatch([&] { w->Click(w->*button); });
     }
+    // Logs on, answering Yes to "データは正しいですか？".
+    void logOnAs(const QString& id, const QString& password) {
+        p.messages.answer(MessageAnswer::Yes);
+        click(&LogOn::OK, id, password);
+    }
+    QStringList historyFiles() const { return QDir(folder.data()).entryList(QDir::Files); }
 };
