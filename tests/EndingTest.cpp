@@ -5,6 +5,7 @@
 #include "support/ScriptedPorts.h"
 #include "support/Windows.h"
 
+#include <QDir>
 #include <gtest/gtest.h>
 
 struct EndingWindow : ::testing::Test {
@@ -64,13 +65,16 @@ TEST_F(EndingWindow, EscCountsOnlyOnceTheCompletionTextsAreUp) {
     EXPECT_FALSE(reportUpTo(6));
 }
 
-TEST_F(EndingWindow, AnUnwritableHistoryFolderLeavesAReadableEmergencyCopy) {
+TEST_F(EndingWindow, AnUnwritableHistoryFolderLeavesAReadableEmergencyCopyAndSaysWhere) {
     p.mk.DataFolder = folder.root() + u"gone/"_qs;
     windows.Show(u"Ending"_qs);
     ASSERT_EQ(p.messages.shown.size(), 1);
-    EXPECT_TRUE(p.messages.shown[0].startsWith(
-        u"ネットワークが有効ではないかハードディスクが壊れています。\r"_qs));
-    EXPECT_TRUE(p.messages.shown[0].contains(u"documents"_qs)); // where the copy is
+    const QString& shown = p.messages.shown[0];
+    EXPECT_TRUE(
+        shown.startsWith(u"ネットワークが有効ではないかハードディスクが壊れています。\r"_qs));
+    // The folder as the pupil reads it, without a trailing separator.
+    const QString where = QDir::toNativeSeparators(folder.root() + u"documents"_qs);
+    EXPECT_TRUE(shown.contains(u'\r' + where + u"に個人履歴"_qs)) << shown.toStdString();
     EXPECT_TRUE(windows.ended());
     EXPECT_NE(windows.exitStatus(), 0);
     EXPECT_TRUE(p.media.log.isEmpty()); // no music, no farewell
