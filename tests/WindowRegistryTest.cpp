@@ -53,18 +53,14 @@ struct Registry : ::testing::Test {
 
 } // namespace
 
-TEST_F(Registry, ShowLoadsFirstAndLoadAloneDoesNotShow) {
+TEST_F(Registry, ShowLoadsFirstHideKeepsStateAndUnloadDestroysIt) {
     windows.Load(u"A"_qs);
     EXPECT_TRUE(windows.isLoaded(u"A"_qs));
-    EXPECT_FALSE(windows.isVisible(u"A"_qs));
+    EXPECT_FALSE(windows.isVisible(u"A"_qs)) << "Load alone shows nothing";
     windows.Show(u"A"_qs);
     windows.Show(u"B"_qs);
     EXPECT_TRUE(windows.isVisible(u"A"_qs));
     EXPECT_EQ(log, (QStringList{"A.load", "A.activate", "B.load", "B.activate"}));
-}
-
-TEST_F(Registry, HideKeepsStateAndUnloadDestroysIt) {
-    windows.Show(u"A"_qs);
     probe(u"A"_qs)->counter = 7;
     windows.Hide(u"A"_qs);
     EXPECT_FALSE(windows.isVisible(u"A"_qs));
@@ -87,11 +83,15 @@ TEST_F(Registry, AHandlerMayUnloadItsOwnWindowAndCarryOn) {
     EXPECT_EQ(log.mid(log.size() - 2), (QStringList{"A.unload", "A.clicked"}));
 }
 
-TEST_F(Registry, ALoadHandlerThatUnloadsItsWindowCancelsTheShow) {
+TEST_F(Registry, ALoadHandlerThatUnloadsItsWindowOrEndsTheProgramStopsTheShow) {
     nextLoad = [this](Probe& w) { windows.Unload(w.name()); };
     windows.Show(u"A"_qs);
     EXPECT_FALSE(windows.isLoaded(u"A"_qs));
     EXPECT_EQ(log, (QStringList{"A.load", "A.unload"}));
+    nextLoad = [this](Probe&) { windows.End(1); };
+    windows.Show(u"B"_qs);
+    EXPECT_TRUE(windows.ended());
+    EXPECT_EQ(log.mid(2), QStringList{"B.load"});
 }
 
 TEST_F(Registry, EndRemovesEveryWindowWithoutUnloadHandlers) {
@@ -109,13 +109,6 @@ TEST_F(Registry, EndRemovesEveryWindowWithoutUnloadHandlers) {
     EXPECT_FALSE(windows.isLoaded(u"A"_qs));
     p.mk.ShowMessageText(u"late"_qs);
     EXPECT_TRUE(p.messages.shown.isEmpty());
-}
-
-TEST_F(Registry, EndDuringALoadStopsTheShow) {
-    nextLoad = [this](Probe&) { windows.End(1); };
-    windows.Show(u"A"_qs);
-    EXPECT_TRUE(windows.ended());
-    EXPECT_EQ(log, QStringList{"A.load"});
 }
 
 TEST_F(Registry, ShowMessageModesAndAnswers) {
