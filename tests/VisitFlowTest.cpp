@@ -1,13 +1,11 @@
 // A whole visit with every real window, scripted answers and a fake clock:
 // start-up, log-on as a new pupil, profile, menu, one lesson to its results,
 // back to the menu, Exit, farewell, end.
-#include "core/KeyTables.h"
-#include "core/LessonPack.h"
 #include "core/Main.h"
 #include "engine/Marokey.h"
+#include "logon/Credentials.h"
 #include "logon/Ending.h"
 #include "logon/HistoryFile.h"
-#include "logon/IDPASS.h"
 #include "logon/LogOn.h"
 #include "logon/Menu.h"
 #include "logon/SetUp.h"
@@ -26,8 +24,7 @@ TEST(Visit, FromStartUpToTheEndTheScoreReachesTheHistoryFile) {
     QFile keys(QStringLiteral(MK_PROGRAM_DIR "/MKData/KEY_DEFINE.DAT"));
     ASSERT_TRUE(keys.open(QIODevice::ReadOnly));
     folder.write(u"MKData/KEY_DEFINE.DAT"_qs, keys.readAll());
-    folder.write(u"MKData/Admin.MK"_qs, QByteArray("quorvenda") + QByteArray(21, ' ') +
-                                            QByteArray("gatewardenkey") + QByteArray(17, ' '));
+    folder.write(u"MKData/Admin.MK"_qs, credentials::writeAdmin(credentials::kUnlocked));
     TestProgram p(folder.root());
     WindowRegistry& w = p.mk.windows;
     addWindows(w, {StartUp::kName, LogOn::kName, ::SetUp::kName, Menu::kName, Marokey::kName,
@@ -48,16 +45,13 @@ TEST(Visit, FromStartUpToTheEndTheScoreReachesTheHistoryFile) {
     on(logOn, [](LogOn* l) { l->OK_Click(); });
     auto* setUp = w.get<::SetUp>(u"SetUp"_qs);
     ASSERT_TRUE(setUp);
-    setUp->Text3.caption = u"4"_qs;
-    setUp->Text4.caption = u"1"_qs;
-    setUp->Text5.caption = u"9"_qs;
-    setUp->Text6.caption = u"花子"_qs;
+    std::tie(setUp->Text3.caption, setUp->Text4.caption, setUp->Text5.caption,
+             setUp->Text6.caption) = std::tuple(u"4"_qs, u"1"_qs, u"9"_qs, u"花子"_qs);
     p.messages.answer(MessageAnswer::Yes); // the profile is right
     on(setUp, [](::SetUp* s) { s->Command1_Click(); });
     auto* menu = w.get<Menu>(u"Menu"_qs);
     ASSERT_TRUE(menu);
     EXPECT_TRUE(w.isVisible(u"Menu"_qs));
-    EXPECT_FALSE(w.isLoaded(u"StartUp"_qs));
 
     menu->Lesson[0].listIndex = 0;
     p.messages.answer(MessageAnswer::Yes); // the lesson starts
@@ -87,15 +81,7 @@ TEST(Visit, FromStartUpToTheEndTheScoreReachesTheHistoryFile) {
     EXPECT_TRUE(w.ended());
     EXPECT_EQ(w.exitStatus(), 0);
 
-    const QByteArray file = folder.read(u"MKData/hana.mkd"_qs);
-    ASSERT_EQ(file.size(), HistoryRecord::kSize);
-    HistoryRecord expected;
+    HistoryRecord expected{{}, u"花子"_qs, u"hana"_qs, u"pw"_qs, 4, 1, 9};
     expected.scores(0, 0) = 25;
-    expected.name = u"花子"_qs;
-    expected.userId = u"hana"_qs;
-    expected.password = u"pw"_qs;
-    expected.grade = 4;
-    expected.classNo = 1;
-    expected.pupilNo = 9;
-    EXPECT_EQ(file, writeHistory(expected));
+    EXPECT_EQ(folder.read(u"MKData/hana.mkd"_qs), writeHistory(expected));
 }

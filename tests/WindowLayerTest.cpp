@@ -120,11 +120,18 @@ private slots:
         QCOMPARE(panel()->releases.back(), 27);
     }
 
-    void inputMethodStaysOutWhenOff() {
-        QVERIFY(widget<LineBox>(u"T"_qs)->inputMethodQuery(Qt::ImEnabled).toBool());
+    void eachBoxKeepsItsOwnInputMethodModeAndFollowsAChange() {
+        auto* line = widget<LineBox>(u"T"_qs);
+        auto* words = widget<TextArea>(u"Words"_qs);
+        QVERIFY(line->inputMethodQuery(Qt::ImEnabled).toBool());
+        QVERIFY(!words->inputMethodQuery(Qt::ImEnabled).toBool());
+        QVERIFY(!words->testAttribute(Qt::WA_InputMethodEnabled));
+        QVERIFY(widget<TextArea>(u"Meanings"_qs)->inputMethodQuery(Qt::ImEnabled).toBool());
         panel()->T.imeMode = ImeMode::Off;
+        panel()->Words.imeMode = ImeMode::Hiragana;
         host->syncAll();
-        QVERIFY(!widget<LineBox>(u"T"_qs)->inputMethodQuery(Qt::ImEnabled).toBool());
+        QVERIFY(!line->inputMethodQuery(Qt::ImEnabled).toBool());
+        QVERIFY(words->testAttribute(Qt::WA_InputMethodEnabled));
     }
 
     void linesTypedInAManyLineBoxReachItsControlAndSyncLeavesTheCursor() {
@@ -139,16 +146,6 @@ private slots:
         panel()->Meanings.caption = u"x"_qs;
         host->syncAll();
         QCOMPARE(words->textCursor().position(), 2);
-    }
-
-    void eachManyLineBoxKeepsItsOwnInputMethodMode() {
-        auto* words = widget<TextArea>(u"Words"_qs);
-        QVERIFY(!words->inputMethodQuery(Qt::ImEnabled).toBool());
-        QVERIFY(!words->testAttribute(Qt::WA_InputMethodEnabled));
-        QVERIFY(widget<TextArea>(u"Meanings"_qs)->inputMethodQuery(Qt::ImEnabled).toBool());
-        panel()->Words.imeMode = ImeMode::Hiragana;
-        host->syncAll();
-        QVERIFY(words->testAttribute(Qt::WA_InputMethodEnabled));
     }
 
     void aDropDownShowsItsCaptionUntilAChoiceChangesThenClicks() {
