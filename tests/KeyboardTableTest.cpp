@@ -15,26 +15,18 @@ namespace {
 
 const QString kDataDir = QStringLiteral(MK_PROGRAM_DIR "/MKData/");
 
-KeyTables deliveredKeys() {
-    const Result<KeyTables> read = readKeyDefine(kDataDir + u"KEY_DEFINE.DAT"_qs);
-    EXPECT_TRUE(read.ok());
-    return read.ok() ? read.value() : KeyTables{};
-}
-
 } // namespace
 
-TEST(KeyDefineFile, TypesCharactersOnTheRightKeyWithTheRightFingerAndShift) {
-    const KeyTables t = deliveredKeys();
+TEST(KeyDefineFile, GivesEveryPrintableCharacterAKeyOfItsOwnTheRightFingerAndShift) {
+    const Result<KeyTables> read = readKeyDefine(kDataDir + u"KEY_DEFINE.DAT"_qs);
+    ASSERT_TRUE(read.ok());
+    const KeyTables& t = read.value();
     // Character, key, finger and Shift (1 right, 2 left).
     const std::array<int, 4> cases[] = {
         {'a', 30, 0, 0}, {'A', 30, 0, 1}, {'J', 36, 4, 2},  {'@', 26, 7, 0},  {'*', 40, 7, 2},
         {' ', 59, 8, 0}, {'!', 1, 0, 1},  {'\r', 28, 7, 0}, {'\\', 53, 7, 0}, {'_', 53, 7, 2}};
     for (const auto& c : cases)
         EXPECT_EQ((std::array<int, 4>{c[0], t.labelIndex[c[0]], t.finger[c[0]], t.shift[c[0]]}), c);
-}
-
-TEST(KeyDefineFile, GivesEveryPrintableCharacterAKeyOfItsOwnAndAFinger) {
-    const KeyTables t = deliveredKeys();
     std::set<std::pair<int, bool>> used;
     for (int c = 32; c <= 126; ++c) {
         EXPECT_LT(t.labelIndex[c], keyboard::kKeys) << c;
