@@ -3,6 +3,7 @@
 #include "core/Cp932.h"
 #include "logon/HistoryFile.h"
 #include "support/FileBytes.h"
+#include "support/FormChecks.h"
 #include "support/LogOnFixture.h"
 #include "support/ProgramFolder.h"
 #include "support/ScriptedPorts.h"
@@ -39,6 +40,7 @@ struct FileToolWindow : ::testing::Test {
     WindowRegistry& windows = p.mk.windows;
     FileTool* w = nullptr;
     const QString shared = folder.root() + u"Shared"_qs; // a folder tree's path: no separator
+    const QString addFile = shared + u'/' + kAddFile;
 
     FileToolWindow() {
         p.mk.DefaultDataFolder = folder.data();
@@ -77,32 +79,22 @@ struct FileToolWindow : ::testing::Test {
             p.messages.answer(a);
         click(w->Go);
     }
-    QString lastMessage() const {
-        return p.messages.shown.isEmpty() ? QString() : p.messages.shown.last();
-    }
-    QStringList shown() const {
-        QStringList names;
-        for (const Control* c : w->controls())
-            if (c->visible) names << c->name;
-        return names;
-    }
+    QString lastMessage() const { return p.messages.shown.value(p.messages.shown.size() - 1); }
     static QStringList filesIn(const QString& path) {
-        QStringList names = QDir(path).entryList(QDir::Files | QDir::Hidden);
-        names.sort();
-        return names;
+        return QDir(path).entryList(QDir::Files | QDir::Hidden, QDir::Name);
     }
     // The three lessons and their files in the shared folder, listed for deleting.
     void listThreeLessons() {
-        putFile(shared + u'/' + kAddFile, kThreeLessons);
+        putFile(addFile, kThreeLessons);
         for (const char* name : {"a.txt", "q.txt", "q_ans.txt", "c.txt"})
-            putFile(shared + u'/' + QLatin1String(name), "text");
+            putFile(inShared(QLatin1String(name)), "text");
         choose(FileTool::kDeleteLesson);
         pickFolder(w->Dir1, shared);
     }
+    QString inShared(const QString& name) const { return shared + u'/' + name; }
     static QByteArray history(const QString& name, quint8 grade, quint8 classNo, quint8 pupil) {
         HistoryRecord r;
         r.name = name;
-        r.userId = u"id"_qs;
         r.grade = grade;
         r.classNo = classNo;
         r.pupilNo = pupil;
@@ -114,11 +106,10 @@ TEST_F(FileToolWindow, OpensWithOnlyTheOperationChoiceAndTheFolderLabels) {
     EXPECT_EQ(w->caption, u"FileTool"_qs);
     EXPECT_EQ(w->Title.caption, u"Marokey Filing Tools"_qs);
     EXPECT_EQ(w->FS.caption, u"ファイリング処理を選択してください"_qs);
-    EXPECT_EQ(shown(), (QStringList{u"Title"_qs, u"FS"_qs, u"ENDFT"_qs, u"Label1"_qs, u"LF"_qs,
-                                    u"Label3"_qs, u"AF"_qs}));
+    EXPECT_EQ(shownNames(*w), (QStringList{u"Title"_qs, u"FS"_qs, u"ENDFT"_qs, u"Label1"_qs,
+                                           u"LF"_qs, u"Label3"_qs, u"AF"_qs}));
     const QString program = QDir::cleanPath(folder.root());
-    EXPECT_EQ(w->Dir1.caption, program);
-    EXPECT_EQ(w->Dir2.caption, program);
+    EXPECT_EQ(w->Dir1.caption + u'|' + w->Dir2.caption, program + u'|' + program);
     EXPECT_EQ(w->Drv_Dir1.caption, QDir::toNativeSeparators(program));
     ASSERT_GE(w->Drive1.listIndex, 0);
     EXPECT_EQ(w->Dir1.rootPath, w->Drive1.items.at(w->Drive1.listIndex));
@@ -149,6 +140,7 @@ TEST_F(FileToolWindow, EachOperationSetsItsFoldersCaptionsAndSecondArea) {
         EXPECT_EQ(w->Dir2.visible, r.panel2);
         EXPECT_EQ(w->D2L.visible, r.panel2);
         EXPECT_FALSE(w->List1.visible); // the program folder holds no list
+        expectNothingOverlaps(*w);
         // The folder buttons follow the operation's kind.
         click(w->D1A);
         EXPECT_EQ(w->Dir1.caption, QDir::cleanPath(r.active));
@@ -158,7 +150,7 @@ TEST_F(FileToolWindow, EachOperationSetsItsFoldersCaptionsAndSecondArea) {
     }
 }
 
-TEST_F(FileToolWindow, CopiesLessonTextFilesAfterAskingAndReportsTheOutcome) {
+TEST_F(FileToolWindow, EachCopyTakesOnlyItsKindOfFileAfterAskingAndReportsTheOutcome) {
     choose(FileTool::kCopyLessons);
     click(w->D1L);
     click(w->D2L);
@@ -182,9 +174,8 @@ TEST_F(FileToolWindow, CopiesLessonTextFilesAfterAskingAndReportsTheOutcome) {
     p.copies.answer(ReplaceAnswer::Cancel);
     go({MessageAnswer::Yes});
     EXPECT_EQ(lastMessage(), u"ファイルの複写に失敗しました。"_qs);
-}
 
-TEST_F(FileToolWindow, CopiesOnlyHistoryFilesForTheHistoryCopy) {
+    p.messages.shown.clear();
     putFile(folder.data() + u"taro.mkd"_qs, "h");
     putFile(folder.data() + u"Path.dat"_qs, "p");
     choose(FileTool::kCopyHistories);
@@ -192,12 +183,13 @@ TEST_F(FileToolWindow, CopiesOnlyHistoryFilesForTheHistoryCopy) {
     pickFolder(w->Dir2, shared);
     go({MessageAnswer::Yes});
     EXPECT_EQ(p.messages.shown.first(),
-              folder.data() + u"の個人履歴ファイルを\r"_qs + shared + u"/に複写しますか？"_qs);
+              folder.data() + u"の個人履歴ファイルを\r"_qs + inShared(u"に複写しますか？"_qs));
     EXPECT_EQ(filesIn(shared), QStringList{u"taro.mkd"_qs});
 }
 
 TEST_F(FileToolWindow, ListsAddedLessonsAndDeletesTheMiddleOneWithItsAnswerFile) {
     listThreeLessons();
+    expectNothingOverlaps(*w);
     EXPECT_EQ(w->List1.items, (QStringList{u"Ａ"_qs, u"Quiz"_qs, u"C "_qs}));
     EXPECT_TRUE(w->List1.visible && w->DL2.visible && w->Drv_Dir2.visible);
     EXPECT_FALSE(w->Dir2.visible);
@@ -206,15 +198,14 @@ TEST_F(FileToolWindow, ListsAddedLessonsAndDeletesTheMiddleOneWithItsAnswerFile)
     pickEntry(1);
     EXPECT_EQ(w->Drv_Dir2.caption, u"Quiz"_qs);
     go({MessageAnswer::No});
-    EXPECT_EQ(lastMessage(), shared + u"/のQuizLessonを削除しますか？"_qs);
-    EXPECT_EQ(fileBytes(shared + u'/' + kAddFile), kThreeLessons);
+    EXPECT_EQ(lastMessage(), inShared(u"のQuizLessonを削除しますか？"_qs));
+    EXPECT_EQ(fileBytes(addFile), kThreeLessons);
 
     go({MessageAnswer::Yes});
     EXPECT_EQ(lastMessage(), u"Lesson削除が正常に終了しました。"_qs);
     // The bare order number comes back quoted; the rest is written as read.
-    EXPECT_EQ(fileBytes(shared + u'/' + kAddFile),
-              cp932::encode(u"\"Ａ\",\"a.txt\",\"1\",1,1\r\n"
-                            u"\"C \",\"c.txt\",\"2\",6,1.5\r\n"_qs));
+    EXPECT_EQ(fileBytes(addFile), cp932::encode(u"\"Ａ\",\"a.txt\",\"1\",1,1\r\n"
+                                                u"\"C \",\"c.txt\",\"2\",6,1.5\r\n"_qs));
     EXPECT_EQ(filesIn(shared), (QStringList{kAddFile, u"a.txt"_qs, u"c.txt"_qs}));
     EXPECT_EQ(w->List1.items, (QStringList{u"Ａ"_qs, u"C "_qs}));
     EXPECT_TRUE(w->Drv_Dir2.caption.isEmpty());
@@ -222,44 +213,41 @@ TEST_F(FileToolWindow, ListsAddedLessonsAndDeletesTheMiddleOneWithItsAnswerFile)
 
 TEST_F(FileToolWindow, DeletingTheFirstThenTheOnlyLessonLeavesAnEmptyList) {
     listThreeLessons();
-    putFile(shared + u"/2"_qs, "not a lesson"); // an order number is never a file name
+    putFile(inShared(u"2"_qs), "not a lesson"); // an order number is never a file name
     pickEntry(0);
     go({MessageAnswer::Yes});
-    EXPECT_EQ(fileBytes(shared + u'/' + kAddFile), "\"Quiz\",\"q.txt\",\"q_ans.txt\",5,2\r\n"
-                                                   "\"C \",\"c.txt\",\"2\",6,1.5\r\n");
-    EXPECT_FALSE(QFile::exists(shared + u"/a.txt"_qs));
+    EXPECT_EQ(fileBytes(addFile), "\"Quiz\",\"q.txt\",\"q_ans.txt\",5,2\r\n"
+                                  "\"C \",\"c.txt\",\"2\",6,1.5\r\n");
+    EXPECT_FALSE(QFile::exists(inShared(u"a.txt"_qs)));
 
-    putFile(shared + u'/' + kAddFile, "\"C \",\"c.txt\",\"2\",6,1.5\r\n");
+    putFile(addFile, "\"C \",\"c.txt\",\"2\",6,1.5\r\n");
     pickFolder(w->Dir1, shared);
     pickEntry(0);
     go({MessageAnswer::Yes});
     EXPECT_EQ(lastMessage(), u"Lesson削除が正常に終了しました。"_qs);
-    EXPECT_EQ(fileBytes(shared + u'/' + kAddFile), QByteArray());
-    EXPECT_FALSE(QFile::exists(shared + u"/c.txt"_qs));
-    EXPECT_EQ(fileBytes(shared + u"/2"_qs), "not a lesson");
+    EXPECT_EQ(fileBytes(addFile), QByteArray());
+    EXPECT_FALSE(QFile::exists(inShared(u"c.txt"_qs)));
+    EXPECT_EQ(fileBytes(inShared(u"2"_qs)), "not a lesson");
     EXPECT_FALSE(w->List1.visible);
     EXPECT_TRUE(w->Drv_Dir2.caption.isEmpty());
 }
 
-TEST_F(FileToolWindow, ADeleteWithNothingChosenAsksNothing) {
+TEST_F(FileToolWindow, ADeleteOfNothingAsksNothingAndOfAFileAlreadyGoneReloadsTheList) {
     listThreeLessons();
     w->Drv_Dir2.caption = u"typed"_qs; // text without a chosen entry
     go();
     EXPECT_EQ(p.messages.shown, QStringList{u"削除するLessonが指定されていません。"_qs});
-    EXPECT_EQ(fileBytes(shared + u'/' + kAddFile), kThreeLessons);
+    EXPECT_EQ(fileBytes(addFile), kThreeLessons);
+
+    QFile::remove(inShared(u"a.txt"_qs));
+    pickEntry(0);
+    go({MessageAnswer::Yes});
+    EXPECT_EQ(lastMessage(), inShared(u"a.txt\rは既にありません。"_qs));
+    EXPECT_EQ(w->List1.items, (QStringList{u"Quiz"_qs, u"C "_qs}));
 
     choose(FileTool::kDeleteHistory);
     go();
     EXPECT_EQ(lastMessage(), u"削除する個人履歴ファイルが指定されていません。"_qs);
-}
-
-TEST_F(FileToolWindow, ALessonFileAlreadyGoneIsReportedAndTheListLoadedAgain) {
-    listThreeLessons();
-    QFile::remove(shared + u"/a.txt"_qs);
-    pickEntry(0);
-    go({MessageAnswer::Yes});
-    EXPECT_EQ(lastMessage(), shared + u"/a.txt\rは既にありません。"_qs);
-    EXPECT_EQ(w->List1.items, (QStringList{u"Quiz"_qs, u"C "_qs}));
 }
 
 TEST_F(FileToolWindow, AFailedRewriteOfTheAddFileKeepsItAndTheLesson) {
@@ -267,19 +255,18 @@ TEST_F(FileToolWindow, AFailedRewriteOfTheAddFileKeepsItAndTheLesson) {
     pickEntry(2);
     p.messages.answer(MessageAnswer::Yes);
     onAFullDrive([&] { click(w->Go); });
-    EXPECT_TRUE(
-        lastMessage().startsWith(shared + u'/' + kAddFile + u"\rを書き込めませんでした。"_qs))
+    EXPECT_TRUE(lastMessage().startsWith(addFile + u"\rを書き込めませんでした。"_qs))
         << lastMessage().toStdString();
-    EXPECT_EQ(fileBytes(shared + u'/' + kAddFile), kThreeLessons);
-    EXPECT_TRUE(QFile::exists(shared + u"/c.txt"_qs));
+    EXPECT_EQ(fileBytes(addFile), kThreeLessons);
+    EXPECT_TRUE(QFile::exists(inShared(u"c.txt"_qs)));
     EXPECT_TRUE(windows.isLoaded(FileTool::kName.toString()));
 }
 
 TEST_F(FileToolWindow, ListsHistoryFilesWithClassAndTheStoredName) {
-    putFile(shared + u"/taro.mkd"_qs, history(u"山田"_qs, 3, 2, 15));
-    putFile(shared + u"/ann.mkd"_qs, history(u"Ann Lee"_qs, 1, 10, 200));
-    putFile(shared + u"/short.mkd"_qs, "tiny");
-    putFile(shared + u"/notes.txt"_qs, "x");
+    putFile(inShared(u"taro.mkd"_qs), history(u"山田"_qs, 3, 2, 15));
+    putFile(inShared(u"ann.mkd"_qs), history(u"Ann Lee"_qs, 1, 10, 200));
+    putFile(inShared(u"short.mkd"_qs), "tiny");
+    putFile(inShared(u"notes.txt"_qs), "x");
     choose(FileTool::kDeleteHistory);
     pickFolder(w->Dir1, shared);
     EXPECT_EQ(w->List1.items, (QStringList{u"ann.mkd 1年 10組 200番 Ann Lee"_qs + QString(23, u' '),
@@ -289,15 +276,15 @@ TEST_F(FileToolWindow, ListsHistoryFilesWithClassAndTheStoredName) {
     pickEntry(2);
     go({MessageAnswer::Yes});
     EXPECT_EQ(p.messages.shown,
-              (QStringList{shared + u"/のtaro.mkd個人履歴ファイルを削除しますか？"_qs,
+              (QStringList{inShared(u"のtaro.mkd個人履歴ファイルを削除しますか？"_qs),
                            u"個人履歴ファイル削除が正常に終了しました。"_qs}));
-    EXPECT_FALSE(QFile::exists(shared + u"/taro.mkd"_qs));
+    EXPECT_FALSE(QFile::exists(inShared(u"taro.mkd"_qs)));
     EXPECT_EQ(w->List1.items.size(), 2);
 
-    QFile::remove(shared + u"/ann.mkd"_qs);
+    QFile::remove(inShared(u"ann.mkd"_qs));
     pickEntry(0);
     go({MessageAnswer::Yes});
-    EXPECT_EQ(lastMessage(), shared + u"/ann.mkd\rは既にありません。"_qs);
+    EXPECT_EQ(lastMessage(), inShared(u"ann.mkd\rは既にありません。"_qs));
     EXPECT_EQ(w->List1.items.size(), 1);
 }
 
@@ -305,7 +292,7 @@ TEST_F(FileToolWindow, ListsTheFirst1001LessonsButKeepsTheRestWhenOneIsDeleted) 
     QByteArray many;
     for (int i = 0; i < 1003; ++i)
         many += "\"L" + QByteArray::number(i) + "\",\"0301000\",\"1\",4,1\r\n";
-    putFile(shared + u'/' + kAddFile, many);
+    putFile(addFile, many);
     choose(FileTool::kDeleteLesson);
     pickFolder(w->Dir1, shared);
     EXPECT_EQ(w->List1.items.size(), 1001);
@@ -315,7 +302,7 @@ TEST_F(FileToolWindow, ListsTheFirst1001LessonsButKeepsTheRestWhenOneIsDeleted) 
     go({MessageAnswer::Yes});
     // A number lesson has no file to delete; the records beyond the list stay.
     EXPECT_EQ(p.messages.shown.at(2), u"Lesson削除が正常に終了しました。"_qs);
-    EXPECT_EQ(fileBytes(shared + u'/' + kAddFile), many.mid(many.indexOf('\n') + 1));
+    EXPECT_EQ(fileBytes(addFile), many.mid(many.indexOf('\n') + 1));
 }
 
 TEST_F(FileToolWindow, ChangingTheLessonFolderCopiesOnRequestAndRewritesPathDat) {
@@ -379,27 +366,6 @@ TEST_F(FileToolWindow, AnUnreadableDriveBeepsAndReturnsBothPanelsToTheProgramFol
     const QString program = QDir::cleanPath(folder.root());
     EXPECT_EQ(w->Dir1.caption + u'|' + w->Dir2.caption, program + u'|' + program);
     EXPECT_EQ(w->Drv_Dir2.caption, program);
-}
-
-TEST_F(FileToolWindow, NothingShownOverlapsInEitherArrangement) {
-    const auto checkNoOverlap = [&] {
-        std::vector<const Control*> things;
-        for (const Control* c : w->controls())
-            if (c->visible) things.push_back(c);
-        for (size_t i = 0; i < things.size(); ++i)
-            for (size_t j = i + 1; j < things.size(); ++j) {
-                const Twips a = things[i]->geometry, b = things[j]->geometry;
-                const bool apart = a.left + a.width <= b.left || b.left + b.width <= a.left ||
-                                   a.top + a.height <= b.top || b.top + b.height <= a.top;
-                EXPECT_TRUE(apart)
-                    << things[i]->name.toStdString() << " and " << things[j]->name.toStdString();
-                EXPECT_LE(a.left + a.width, w->geometry.width);
-            }
-    };
-    choose(FileTool::kCopyLessons);
-    checkNoOverlap();
-    listThreeLessons();
-    checkNoOverlap();
 }
 
 struct LogOnToFileTool : LogOnFixture {};
