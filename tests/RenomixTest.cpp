@@ -53,15 +53,14 @@ TEST(RenomixSort, OrdersDistinctKeysEitherWayAndLeavesOneOrNoEntryAlone) {
     EXPECT_TRUE(sorted({}, Order::SmallestFirst).isEmpty());
 }
 
-TEST(RenomixRename, NewNamesKeepThreeLettersAfterADotElseFourCharacters) {
+// Three letters after a dot are kept, else the last four characters; n digits
+// allow one file fewer than ten to the n.
+TEST(RenomixRename, NewNamesAndTheirDigits) {
     EXPECT_EQ(renomix::newName(u"No"_qs, 1, 6, u"a.txt"_qs), u"No000001.txt"_qs);
     EXPECT_EQ(renomix::newName(u"No"_qs, 2, 6, u"c.jpeg"_qs), u"No000002.jpeg"_qs);
     EXPECT_EQ(renomix::newName(u"No"_qs, 1, 6, u"x.js"_qs), u"No000001.x.js"_qs);
     EXPECT_EQ(renomix::newName(u"P"_qs, 12, 1, u"README"_qs), u"P12.ADME"_qs);
     EXPECT_EQ(renomix::extensionOf(u"ab"_qs), u"ab"_qs);
-}
-
-TEST(RenomixRename, DigitsAllowOneFileFewerThanTheirPowerOfTen) {
     EXPECT_TRUE(renomix::fitsDigits(9, 1));
     EXPECT_FALSE(renomix::fitsDigits(10, 1));
     EXPECT_TRUE(renomix::fitsDigits(999999, 6));
@@ -81,13 +80,10 @@ TEST(BinaryDelete, OfIdenticalFilesOnlyTheLastInOrderStays) {
     const QByteArray same(5000, 'x');
     QByteArray other = same;
     other[4999] = 'y';
-    f.put(u"1"_qs, same);
-    f.put(u"2"_qs, other); // same size, different last byte
-    f.put(u"3"_qs, same);
-    f.put(u"4"_qs, {});
-    f.put(u"5"_qs, {});
-    f.put(u"6"_qs, same);
-    f.put(u"7"_qs, "lone");
+    // "2" has the same size but a different last byte.
+    const QByteArray contents[] = {same, other, same, {}, {}, same, "lone"};
+    for (int i = 0; i < 7; ++i)
+        f.put(QString::number(i + 1), contents[i]);
     std::vector<binarydelete::Candidate> files;
     for (const QString& n : f.names())
         files.push_back({f.path(n), QFileInfo(f.path(n)).size()});
@@ -231,10 +227,6 @@ TEST_F(RenomixWindow, CollectStaysChosenUntilTheReset) {
     EXPECT_EQ(w.action, Renomix::kCollectFiles);
     EXPECT_EQ(w.Label2.caption, u"Now Folder Checking !"_qs);
 }
-
-} // namespace
-
-namespace {
 
 struct LogOnToRenomix : LogOnFixture {};
 
