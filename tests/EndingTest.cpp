@@ -1,22 +1,7 @@
-#include "logon/Ending.h"
+#include "support/LogOnFixture.h"
 
-#include "logon/HistoryFile.h"
-#include "support/ProgramFolder.h"
-#include "support/ScriptedPorts.h"
-#include "support/Windows.h"
-
-#include <QDir>
-#include <gtest/gtest.h>
-
-struct EndingWindow : ::testing::Test {
-    ProgramFolder folder;
-    TestProgram p{folder.root()};
-    WindowRegistry& windows = p.mk.windows;
-
+struct EndingWindow : LogOnFixture {
     EndingWindow() {
-        addWindows(windows, {Ending::kName});
-        p.mk.DefaultDataFolder = p.mk.DataFolder = folder.data();
-        p.mk.EmergencyFolder = folder.root() + u"documents/"_qs;
         p.mk.UserID = u"hana"_qs;
         p.mk.HistoryPath = folder.data() + u"hana.mkd"_qs;
         p.mk.ScoreHistory(4, 0) = 77;

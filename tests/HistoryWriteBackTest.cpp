@@ -1,17 +1,12 @@
-#include "logon/Ending.h"
 #include "support/LogOnFixture.h"
 
 #include <QFile>
 
 namespace {
 
-// A visit from log-on to the ending's write-back, with the history folder
-// inside the program folder and an "outside" folder beside it.
+// A visit from log-on to the ending's write-back, with an "outside" folder
+// beside the history folder.
 struct WriteBack : LogOnFixture {
-    WriteBack() {
-        addWindows(windows, {Ending::kName});
-        p.mk.EmergencyFolder = folder.root() + u"documents/"_qs;
-    }
     void store(const QString& fileName, const QString& storedId) const {
         folder.write(u"MKData/"_qs + fileName,
                      writeHistory({{}, u"花子"_qs, storedId, u"pw"_qs, 3, 2, 15}));

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "logon/Credentials.h"
+#include "logon/Ending.h"
 #include "logon/HistoryFile.h"
 #include "logon/IDPASS.h"
 #include "logon/LogOn.h"
@@ -23,8 +24,9 @@ inline Result<HistoryRecord> readHistoryBytes(QByteArray bytes) {
 inline const QString kDamagedHistory =
     u"個人履歴ファイルが壊れています。\r先生に知らせてください。"_qs;
 
-// The log-on windows, headless, on a program folder whose "Admin.MK" is
-// unlocked and whose history folder is MKData/; the menu is a stand-in.
+// The log-on windows and the ending, headless, on a program folder whose
+// "Admin.MK" is unlocked and whose history folder is MKData/, with an
+// emergency folder beside it; the menu is a stand-in.
 struct LogOnFixture : ::testing::Test {
     ProgramFolder folder;
     TestProgram p{folder.root()};
@@ -32,11 +34,11 @@ struct LogOnFixture : ::testing::Test {
 
     LogOnFixture() {
         folder.fillWithMinimalProgram();
-        p.mk.DefaultDataFolder = folder.data();
-        p.mk.DataFolder = folder.data();
+        p.mk.DefaultDataFolder = p.mk.DataFolder = folder.data();
+        p.mk.EmergencyFolder = folder.root() + u"documents/"_qs;
         setAdmin(credentials::kUnlocked);
-        addWindows(windows,
-                   {LogOn::kName, IDPASS::kName, ::SetUp::kName, Num_Lock::kName, StartUp::kName});
+        addWindows(windows, {LogOn::kName, IDPASS::kName, ::SetUp::kName, Num_Lock::kName,
+                             StartUp::kName, Ending::kName});
         addStandIns(windows, {u"Menu"});
     }
     void setAdmin(const credentials::AdminPair& pair) const {
