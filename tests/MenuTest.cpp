@@ -22,7 +22,8 @@ struct MenuWindow : ::testing::Test {
 };
 
 TEST_F(MenuWindow, TabsListTheirLessonsNumberedInCatalogueOrder) {
-    for (const QString& name : {u"StartUp"_qs, u"LogOn"_qs, u"SetUp"_qs})
+    const QStringList before = {u"StartUp"_qs, u"LogOn"_qs, u"SetUp"_qs};
+    for (const QString& name : before)
         windows.Load(name);
     windows.Show(u"Menu"_qs);
     QStringList tabs; // kinds without a tab are left out
@@ -30,8 +31,8 @@ TEST_F(MenuWindow, TabsListTheirLessonsNumberedInCatalogueOrder) {
         tabs << tab.items.join(u',');
     EXPECT_EQ(tabs.join(u'|'),
               u"001 : ホーム１,002 : ホーム２,003 : ホーム３|||||001 : 英文,002 : 記号"_qs);
-    for (QStringView name : {u"StartUp", u"LogOn", u"SetUp"})
-        EXPECT_FALSE(windows.isLoaded(name.toString())) << name.toString().toStdString();
+    for (const QString& name : before)
+        EXPECT_FALSE(windows.isLoaded(name)) << name.toStdString();
     EXPECT_EQ(p.media.log, (QStringList{u"open MK_Menu.mid"_qs, u"play"_qs}));
     EXPECT_EQ(p.mk.UseLargeWindow, MkMain::True);
 }
