@@ -77,9 +77,7 @@ private slots:
         host.reset();
         p = std::make_unique<TestProgram>();
         p->mk.windows.add(u"Panel"_qs, [](MkMain& mk) { return std::make_unique<Panel>(mk); });
-        addWindows(p->mk.windows, {StartUp::kName, EnglishLesson::kName});
-        p->mk.windows.add(u"Num_Lock"_qs,
-                          [](MkMain& mk) { return std::make_unique<Num_Lock>(mk); });
+        addWindows(p->mk.windows, {StartUp::kName, EnglishLesson::kName, Num_Lock::kName});
         host = std::make_unique<WindowHost>(p->mk.windows);
         p->mk.windows.Show(u"Panel"_qs);
     }

@@ -4,12 +4,14 @@
 
 #include <gtest/gtest.h>
 
-TEST(WindowTable, ListsEveryWindowOfThisBuildOnceUnderItsOwnName) {
+TEST(WindowTable, ListsEveryWindowOfThisBuildOnceUnderItsOwnNameAndRegistersThemAll) {
     TestProgram p;
+    windowtable::addAll(p.mk.windows);
     QStringList names;
     for (const windowtable::Entry& e : windowtable::entries()) {
         names << e.name.toString();
         EXPECT_EQ(e.make(p.mk)->name(), names.last());
+        EXPECT_TRUE(p.mk.windows.knows(names.last())) << names.last().toStdString();
     }
     EXPECT_EQ(names,
               (QStringList{u"StartUp"_qs, u"LogOn"_qs, u"IDPASS"_qs, u"SetUp"_qs, u"Num_Lock"_qs,
@@ -18,14 +20,10 @@ TEST(WindowTable, ListsEveryWindowOfThisBuildOnceUnderItsOwnName) {
                            u"Refarence"_qs, u"MOGU1"_qs, u"MOGU2"_qs}));
 }
 
-TEST(WindowTable, RegistersAllOrOnlyTheNamedOnes) {
-    TestProgram all, one;
-    windowtable::addAll(all.mk.windows);
-    for (const windowtable::Entry& e : windowtable::entries())
-        EXPECT_TRUE(all.mk.windows.knows(e.name.toString())) << e.name.toString().toStdString();
-
-    EXPECT_TRUE(windowtable::add(one.mk.windows, u"Menu"));
-    EXPECT_TRUE(one.mk.windows.knows(u"Menu"_qs));
-    EXPECT_FALSE(one.mk.windows.knows(u"LogOn"_qs));
-    EXPECT_FALSE(windowtable::add(one.mk.windows, u"NoSuchWindow"));
+TEST(WindowTable, RegistersOnlyTheNamedOne) {
+    TestProgram p;
+    EXPECT_TRUE(windowtable::add(p.mk.windows, u"Menu"));
+    EXPECT_TRUE(p.mk.windows.knows(u"Menu"_qs));
+    EXPECT_FALSE(p.mk.windows.knows(u"LogOn"_qs));
+    EXPECT_FALSE(windowtable::add(p.mk.windows, u"NoSuchWindow"));
 }
