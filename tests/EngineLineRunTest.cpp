@@ -85,3 +85,21 @@ TEST_F(LineRun, QuestionsGiveThreeChancesThenRevealTheAnswer) {
     EXPECT_EQ(m->Miss.caption, u"10"_qs);
     EXPECT_EQ(m->M_C.caption, u"12"_qs);
 }
+
+TEST_F(LineRun, AWaveDashTypedOnLinuxMatchesTheLessonsWaveDash) {
+    // The lesson as the code page decodes it (U+FF5E, U+FF0D), typed as the input method
+    // sends it (U+301C, U+2212): in a line and in an answer.
+    setLesson(3, {u"１\uFF5E１０まで"_qs, u"\uFF0D５℃"_qs});
+    open();
+    enter();
+    submit(u"１\u301C１０まで"_qs);
+    submit(u"\u2212５℃"_qs);
+    EXPECT_EQ(w()->Miss.caption, u"0"_qs);
+    EXPECT_EQ(w()->Phase, LessonWindow::Shown);
+    setQuestions({u"波の記号は？"_qs}, {u"\uFF5E"_qs});
+    reopen();
+    enter();
+    submit(u"\u301C"_qs);
+    EXPECT_EQ(w()->Miss.caption, u"0"_qs);
+    EXPECT_EQ(w()->Phase, LessonWindow::Shown);
+}
