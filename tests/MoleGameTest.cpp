@@ -56,35 +56,38 @@ struct MoleGame : ::testing::Test {
     }
 };
 
-TEST_F(MoleGame, NoClicksCountsDown100To0ThenScoresZeroWithTheTimersStopped) {
-    MOGU2* g = start();
-    EXPECT_FALSE(g->C.visible);
-    EXPECT_EQ(g->Label2.caption, u"100"_qs);
-    for (int i = 0; i < 100; ++i)
+TEST_F(MoleGame, TheCountdownRuns100To0ThenScoresWithTheTimersStoppedAndGroundPressesCost) {
+    const std::pair<int, QString> cases[] = {{0, u"得点　：　0\r\rあなたはもぐらの味方です！"_qs},
+                                             {3, u"得点　：　-3\r\rあなたはもぐらです！"_qs}};
+    for (const auto& [presses, result] : cases) {
+        SCOPED_TRACE(presses);
+        p.media.log.clear();
+        MOGU2* g = start();
+        EXPECT_FALSE(g->C.visible);
+        EXPECT_EQ(g->Label2.caption, u"100"_qs);
+        for (int i = 0; i < presses; ++i)
+            windows.dispatch([&] { g->Form_Click(); });
+        EXPECT_EQ(g->Label5.caption, QString::number(-presses));
+        EXPECT_EQ(p.media.log.count(u"play"_qs), presses);
+        for (int i = 0; i < 100; ++i)
+            tick(g->Timer3);
+        EXPECT_EQ(g->Label2.caption, u"1"_qs);
+        EXPECT_TRUE(p.messages.shown.isEmpty());
+        p.messages.whileOpen = [&] {
+            EXPECT_EQ(g->Label2.caption, u"0"_qs);
+            EXPECT_FALSE(g->Timer1.enabled || g->Timer3.enabled || g->Timer5.enabled);
+        };
         tick(g->Timer3);
-    EXPECT_EQ(g->Label2.caption, u"1"_qs);
-    EXPECT_TRUE(p.messages.shown.isEmpty());
-    p.messages.whileOpen = [&] {
-        EXPECT_EQ(g->Label2.caption, u"0"_qs);
-        EXPECT_FALSE(g->Timer1.enabled || g->Timer3.enabled || g->Timer5.enabled);
-    };
-    tick(g->Timer3);
-    EXPECT_FALSE(game());
-    EXPECT_EQ(p.messages.shown,
-              (QStringList{u"結果発表"_qs, u"得点　：　0\r\rあなたはもぐらの味方です！"_qs}));
-    EXPECT_EQ(p.media.log,
-              (QStringList{u"open hit.wav"_qs, u"open boo.wav"_qs, u"open tada.wav"_qs, u"prev"_qs,
-                           u"play"_qs, u"close"_qs, u"close"_qs, u"close"_qs}));
-}
-
-TEST_F(MoleGame, BackgroundClicksOnlyEndAsAMole) {
-    MOGU2* g = start();
-    for (int i = 0; i < 3; ++i)
-        windows.dispatch([&] { g->Form_Click(); });
-    EXPECT_EQ(g->Label5.caption, u"-3"_qs);
-    EXPECT_EQ(p.media.log.count(u"play"_qs), 3);
-    EXPECT_EQ(runOut(), 101);
-    EXPECT_EQ(p.messages.shown.last(), u"得点　：　-3\r\rあなたはもぐらです！"_qs);
+        EXPECT_FALSE(game());
+        EXPECT_EQ(p.messages.shown, (QStringList{u"結果発表"_qs, result}));
+        if (presses == 0) {
+            EXPECT_EQ(p.media.log,
+                      (QStringList{u"open hit.wav"_qs, u"open boo.wav"_qs, u"open tada.wav"_qs,
+                                   u"prev"_qs, u"play"_qs, u"close"_qs, u"close"_qs, u"close"_qs}));
+        }
+        p.messages.shown.clear();
+        p.messages.whileOpen = nullptr;
+    }
 }
 
 TEST_F(MoleGame, MolesSpeedUpTheFirstFromItsSecondTickUntilUnder300TheOthersAlways) {
@@ -172,16 +175,27 @@ TEST_F(MoleGame, TheGoldenMoleShowsWhenTheDrawTimes15Is1) {
     }
 }
 
-TEST_F(MoleGame, FromARepeatRunTheLessonComesBackBesideTheGameAndAnEarlyCloseSkipsTheResults) {
-    p.mk.GameFromRepeat = 1;
-    start();
-    EXPECT_FALSE(windows.isLoaded(u"MOGU1"_qs)); // it applied the return rule as it went
-    EXPECT_TRUE(game()->modal);                  // in front of the lesson
-    EXPECT_TRUE(windows.isVisible(u"Marokey"_qs));
-    EXPECT_FALSE(windows.isVisible(u"Menu"_qs));
-    EXPECT_EQ(p.mk.GameFromRepeat, 0);
-    windows.Unload(u"MOGU2"_qs); // the close box
-    EXPECT_TRUE(windows.isVisible(u"Menu"_qs));
-    EXPECT_TRUE(p.messages.shown.isEmpty());
-    EXPECT_EQ(p.media.log.mid(3), (QStringList{u"close"_qs, u"close"_qs, u"close"_qs}));
+// A repeat run that crossed a milestone leads here through the rules.
+TEST_F(MoleGame, FromARepeatRunTheLessonComesBackBesideTheGameThenTheMenuEarlyCloseOrNot) {
+    for (bool early : {true, false}) {
+        SCOPED_TRACE(early);
+        p.mk.GameFromRepeat = 1;
+        p.media.log.clear();
+        windows.Hide(u"Menu"_qs);
+        start();
+        EXPECT_FALSE(windows.isLoaded(u"MOGU1"_qs)); // it applied the return rule as it went
+        EXPECT_TRUE(game()->modal);                  // in front of the lesson
+        EXPECT_TRUE(windows.isVisible(u"Marokey"_qs));
+        EXPECT_FALSE(windows.isVisible(u"Menu"_qs));
+        EXPECT_EQ(p.mk.GameFromRepeat, 0);
+        if (early) {
+            windows.Unload(u"MOGU2"_qs); // the close box skips the results
+            EXPECT_TRUE(p.messages.shown.isEmpty());
+            EXPECT_EQ(p.media.log.mid(3), (QStringList{u"close"_qs, u"close"_qs, u"close"_qs}));
+        } else {
+            runOut();
+            EXPECT_EQ(p.messages.shown.last(), u"得点　：　0\r\rあなたはもぐらの味方です！"_qs);
+        }
+        EXPECT_TRUE(windows.isVisible(u"Menu"_qs));
+    }
 }
