@@ -9,7 +9,7 @@ add_test(NAME ProgramSmoke
     COMMAND bash ${CMAKE_CURRENT_SOURCE_DIR}/smoke/launch.sh $<TARGET_FILE:marokey>)
 set_tests_properties(ProgramSmoke PROPERTIES TIMEOUT 120 LABELS slow)
 
-# The lesson window on real widgets.
+# The lesson window on real widgets, its progress page and its results printed whole.
 add_executable(mk_lesson_view_tests LessonWindowViewTest.cpp)
 target_link_libraries(mk_lesson_view_tests PRIVATE mk_test_support mk_ui mk_windows Qt6::Test)
 add_dependencies(mk_lesson_view_tests mk_delivered_data)
@@ -33,10 +33,3 @@ add_executable(mk_game_view_tests GameViewTest.cpp)
 target_link_libraries(mk_game_view_tests PRIVATE mk_test_support mk_ui Qt6::Test)
 add_test(NAME GameView COMMAND mk_game_view_tests)
 set_tests_properties(GameView PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen" LABELS unit)
-
-# The lesson window's progress page, and its results printed whole.
-add_executable(mk_info_page_tests InfoPageViewTest.cpp)
-target_link_libraries(mk_info_page_tests PRIVATE mk_test_support mk_ui mk_windows Qt6::Test)
-add_dependencies(mk_info_page_tests mk_delivered_data)
-add_test(NAME InfoPageView COMMAND mk_info_page_tests)
-set_tests_properties(InfoPageView PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen" LABELS unit)
