@@ -78,6 +78,14 @@ template <class W> struct BasicLessonFixture : ::testing::Test {
         w()->T.caption = line;
         enter();
     }
+    // Every line typed without a miss from clock 100 to 100 + seconds.
+    void typeLesson(double seconds = 60.0) {
+        clock.seconds = 100.0;
+        enter();
+        clock.seconds = 100.0 + seconds;
+        for (const QString& line : w()->LessonLines)
+            typeKeys(line + u"\r"_qs);
+    }
     void tick() {
         mk.windows.dispatch([&] { w()->Timer1_Timer(); });
     }
