@@ -14,19 +14,11 @@ struct CompactWindow : CompactFixture {
         setLesson(4, {u"12+3"_qs, u"40"_qs}, u"テンキー１"_qs);
         standIn(u"MOGU1"_qs);
     }
-    void finishRun() {
-        typeKeys(u"\r12+3\r40"_qs);
-        clock.seconds += 60.0;
-        enter();
-    }
-    QString resultsMessage(const QString& experience) const {
-        return u"テンキー１\rLessonを終了しました。\r\r"_qs + experience;
-    }
 };
 
 } // namespace
 
-TEST_F(CompactWindow, ResultsAreOneMessageOfThreeLinesThenTheMenuWithoutEsc) {
+TEST_F(CompactWindow, ResultsAreOneMessageOfThreeLinesThenTheMenuAndEscDoesNothingAfter) {
     // The oldest stored score decides the gain: 0 gains 7, 9 loses 2, 7 gains nothing.
     const std::pair<int, QString> cases[] = {
         {0, u"7の経験値を獲得した！\r経験値は7になった！\rM10  :  60"_qs},
@@ -36,12 +28,10 @@ TEST_F(CompactWindow, ResultsAreOneMessageOfThreeLinesThenTheMenuWithoutEsc) {
         SCOPED_TRACE(oldest);
         mk.ScoreHistory(0, 99) = static_cast<quint8>(oldest);
         mk.ScoreHistory(0, 0) = 0;
-        mk.windows.Hide(u"Menu"_qs);
         reopen();
         messages.shown.clear();
-        finishRun();
-        EXPECT_EQ(messages.shown.last(), resultsMessage(experience));
-        EXPECT_EQ(w()->Phase, LessonWindow::Stopped); // never the results phase
+        typeLesson();
+        EXPECT_EQ(messages.shown.last(), u"テンキー１\rLessonを終了しました。\r\r"_qs + experience);
         EXPECT_TRUE(visible(u"Menu"_qs));
         EXPECT_EQ(mk.ScoreHistory(0, 0), 7);
         EXPECT_EQ(w()->K_K.caption, u"7"_qs);
@@ -49,19 +39,32 @@ TEST_F(CompactWindow, ResultsAreOneMessageOfThreeLinesThenTheMenuWithoutEsc) {
         for (const Control* c : {&w()->L, &w()->H})
             EXPECT_EQ(std::tuple(c->fontSize, c->geometry.left, c->geometry.width),
                       std::tuple(17.0, 600, 10815));
+        mk.windows.Hide(u"Menu"_qs);
+        release(27);
+        EXPECT_FALSE(visible(u"Menu"_qs));
+        EXPECT_EQ(w()->Phase, LessonWindow::Stopped); // never the results phase
     }
 }
 
-TEST_F(CompactWindow, RepeatModeGoesStraightBackToTheReadyState) {
-    open();
-    mk.windows.dispatch([&] { w()->Repeat_Click(); });
-    finishRun();
-    EXPECT_EQ(messages.shown.filter(u"Lessonを終了しました。"_qs).size(), 1);
-    EXPECT_EQ(w()->Phase, LessonWindow::Ready);
-    EXPECT_FALSE(visible(u"Menu"_qs));
-    EXPECT_EQ(w()->T.caption, LessonWindow::kStartPrompt);
-    EXPECT_EQ(w()->T.geometry, kLineInput);
-    EXPECT_TRUE(w()->Timer1.enabled);
+TEST_F(CompactWindow, RepeatModeGoesStraightBackToTheReadyStateEvenBesideTheGame) {
+    for (int stored : {0, 93}) { // 93 + 7 reaches 100
+        SCOPED_TRACE(stored);
+        mk.ScoreHistory(0, 0) = 0;
+        mk.ScoreHistory(0, 1) = static_cast<quint8>(stored);
+        reopen();
+        messages.shown.clear();
+        mk.windows.dispatch([&] { w()->Repeat_Click(); });
+        typeLesson();
+        EXPECT_EQ(messages.shown.filter(u"Lessonを終了しました。"_qs).size(), 1);
+        EXPECT_EQ(w()->Phase, LessonWindow::Ready);
+        EXPECT_TRUE(visible(u"MarokeySVGA"_qs));
+        EXPECT_FALSE(visible(u"Menu"_qs));
+        EXPECT_EQ(std::tuple(w()->T.caption, w()->T.geometry, w()->Timer1.enabled),
+                  std::tuple(QString(LessonWindow::kStartPrompt), kLineInput, true));
+        EXPECT_EQ(visible(u"MOGU1"_qs), stored == 93);
+        EXPECT_EQ(mk.GameFromRepeat, 0);
+    }
+    EXPECT_EQ(messages.shown.last(), u"経験値が　100　を超えた！\rここでマウスの練習をしよう！"_qs);
 }
 
 TEST_F(CompactWindow, TheKeypadReplacesTheKeyboardWhileTheHandStays) {
@@ -96,33 +99,10 @@ TEST_F(CompactWindow, TheKeypadReplacesTheKeyboardWhileTheHandStays) {
     EXPECT_EQ(m->L.caption, u"12+3"_qs);
     // A second run in the same window does not move anything further.
     mk.windows.dispatch([&] { m->Repeat_Click(); });
-    finishRun();
+    typeLesson();
     enter();
     EXPECT_EQ(m->F[4].geometry, hand);
     EXPECT_EQ(m->L.geometry.left, 5880);
-}
-
-TEST_F(CompactWindow, AMockTestKeepsTheUsualLineSizes) {
-    setLesson(3, {u"あ"_qs}, u"３級模擬試験Ａ"_qs);
-    MarokeySVGA* m = open();
-    enter();
-    EXPECT_EQ(m->L.fontSize, 17.0);
-    EXPECT_EQ(m->T.geometry, kLineInput);
-    submit(u"あ"_qs);
-    EXPECT_EQ(m->L.fontSize, 17.0);
-    EXPECT_EQ(m->T.geometry, kLineInput); // the box stays where it was
-}
-
-TEST_F(CompactWindow, AMilestoneOpensTheGameAndLeavesTheWayBackToTheMenuInRepeatModeToo) {
-    mk.ScoreHistory(0, 1) = 93; // 93 + 7 reaches 100
-    open();
-    mk.windows.dispatch([&] { w()->Repeat_Click(); });
-    finishRun();
-    EXPECT_EQ(messages.shown.last(), u"経験値が　100　を超えた！\rここでマウスの練習をしよう！"_qs);
-    EXPECT_TRUE(visible(u"MOGU1"_qs));
-    EXPECT_TRUE(visible(u"MarokeySVGA"_qs));
-    EXPECT_EQ(mk.GameFromRepeat, 0);
-    EXPECT_EQ(w()->Phase, LessonWindow::Ready);
 }
 
 TEST_F(CompactWindow, TheCompactCapsKeepTheirUsualNamesForScreenReaders) {
@@ -136,16 +116,7 @@ TEST_F(CompactWindow, TheCompactCapsKeepTheirUsualNamesForScreenReaders) {
     EXPECT_EQ(m->Lesson_Select.caption, u"Return"_qs);
 }
 
-TEST_F(CompactWindow, EscDoesNothingAfterARun) {
-    open();
-    finishRun();
-    mk.windows.Hide(u"Menu"_qs);
-    release(27);
-    EXPECT_FALSE(visible(u"Menu"_qs));
-    EXPECT_EQ(w()->Phase, LessonWindow::Stopped);
-}
-
-TEST_F(CompactWindow, NothingThatShowsTextOverlapsAndAllFitsTheSmallScreen) {
+TEST_F(CompactWindow, NothingThatShowsTextOverlapsAndAllFitsTheSmallScreenEvenInAMockTest) {
     // 800 x 600 pixels less a title bar and borders.
     const Twips screen{0, 0, 11880, 8490};
     const auto check = [&](const char* step) {
@@ -173,11 +144,15 @@ TEST_F(CompactWindow, NothingThatShowsTextOverlapsAndAllFitsTheSmallScreen) {
                                    << shown[j]->name.toStdString() << shown[j]->index;
             }
     };
-    setLesson(3, {u"あいうえお"_qs});
+    setLesson(3, {u"あいうえお"_qs}, u"３級模擬試験Ａ"_qs);
     open();
     check("ready");
     enter();
     check("line run");
+    // A mock test keeps the usual line sizes on this window, and the box stays put after it.
+    EXPECT_EQ(std::pair(w()->L.fontSize, w()->T.geometry), std::pair(17.0, kLineInput));
+    submit(u"あいうえお"_qs);
+    EXPECT_EQ(std::pair(w()->L.fontSize, w()->T.geometry), std::pair(17.0, kLineInput));
     setLesson(1, {u"asdf"_qs});
     reopen();
     enter();
