@@ -43,13 +43,10 @@ TEST_F(TenKeyRun, TheLastEnterShowsTheResultsToPrintAndEscLeavesThem) {
     // 6 characters in a minute: count 60, score 7, then 5 and 4 for two misses;
     // the total loses the 7 that drops out of the history.
     ASSERT_EQ(m->Phase, LessonWindow::Shown);
-    EXPECT_EQ(m->TOKUTEN.caption, u"4"_qs);
-    EXPECT_EQ(m->LEV.caption, u"合格圏外"_qs);
-    EXPECT_EQ(m->S_T.caption, u"30"_qs);
-    EXPECT_EQ(m->K_K.caption, u"39"_qs);
-    EXPECT_EQ(mk.ScoreHistory(0, 0), 4);
-    EXPECT_EQ(mk.ScoreHistory(0, 1), 30);
-    EXPECT_EQ(mk.ScoreHistory(0, 99), 5);
+    EXPECT_EQ((QStringList{m->TOKUTEN.caption, m->LEV.caption, m->S_T.caption, m->K_K.caption}),
+              (QStringList{u"4"_qs, u"合格圏外"_qs, u"30"_qs, u"39"_qs}));
+    EXPECT_EQ(std::tuple(mk.ScoreHistory(0, 0), mk.ScoreHistory(0, 1), mk.ScoreHistory(0, 99)),
+              std::tuple(4, 30, 5));
     EXPECT_TRUE(m->P.visible);
     EXPECT_TRUE(m->P.caption.contains(u"経過時間は 60.0 秒で、ミスは 2 回"_qs));
     EXPECT_EQ(guide(), QString());
