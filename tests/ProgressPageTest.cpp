@@ -20,31 +20,27 @@ Scores history(std::initializer_list<int> newestFirst) {
 
 } // namespace
 
-TEST(ProgressPage, NoHistory) {
-    const Scores none{};
-    EXPECT_EQ(triedSlots(none), 0);
-    EXPECT_TRUE(chart(none).isEmpty());
-    EXPECT_EQ(pageText(none, kMilestones), u"あなたの記録（0回）\n"
-                                           u"最高得点 0　総経験値 0\n"
-                                           u"次の目標まであと 100（100）\n"
-                                           u"はじめての練習です。がんばろう！"_qs);
-}
-
-TEST(ProgressPage, OneTriedSlot) {
-    const Scores one = history({64});
-    EXPECT_EQ(triedSlots(one), 1);
-    EXPECT_EQ(chart(one), u"▅"_qs);
-    EXPECT_EQ(pageText(one, kMilestones), u"あなたの記録（1回）\n▅\n"
-                                          u"最高得点 64　総経験値 64\n"
-                                          u"次の目標まであと 36（100）\n"
-                                          u"記録がつきはじめました。つづけよう！"_qs);
-}
-
-TEST(ProgressPage, ChartRunsOldestToNewestAndCountsMenuZeros) {
-    // Newest 100, then a run left through Menu (0), then the oldest 10.
-    const Scores s = history({100, 0, 10});
-    EXPECT_EQ(triedSlots(s), 3);
-    EXPECT_EQ(chart(s), u"▁▁█"_qs);
+TEST(ProgressPage, ShortHistoriesChartOldestToNewestAndCountMenuZeros) {
+    const struct {
+        Scores scores;
+        int tried;
+        QString chart, page;
+    } cases[] = {{history({}), 0, u""_qs,
+                  u"あなたの記録（0回）\n最高得点 0　総経験値 0\n次の目標まであと 100（100）\n"
+                  u"はじめての練習です。がんばろう！"_qs},
+                 {history({64}), 1, u"▅"_qs,
+                  u"あなたの記録（1回）\n▅\n最高得点 64　総経験値 64\n次の目標まであと 36（100）\n"
+                  u"記録がつきはじめました。つづけよう！"_qs},
+                 // Newest 100, then a run left through Menu (0), then the oldest 10.
+                 {history({100, 0, 10}), 3, u"▁▁█"_qs, {}}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.tried);
+        EXPECT_EQ(triedSlots(c.scores), c.tried);
+        EXPECT_EQ(chart(c.scores), c.chart);
+        if (!c.page.isEmpty()) {
+            EXPECT_EQ(pageText(c.scores, kMilestones), c.page);
+        }
+    }
 }
 
 TEST(ProgressPage, FullHistoryWrapsTheChartAndKeepsEveryPoint) {
