@@ -25,12 +25,6 @@ class MenuViewTest : public QObject {
     void clickTab(int tab) {
         QTest::mouseClick(tabs(), Qt::LeftButton, {}, tabs()->tabRect(tab).center());
     }
-    // A key pressed wherever the keyboard is.
-    void press(Qt::Key key) {
-        QWidget* focus = QApplication::focusWidget();
-        QVERIFY(focus);
-        QTest::keyClick(focus, key);
-    }
 
 private slots:
     void init() {
@@ -49,7 +43,7 @@ private slots:
 
     void clicksOnTheShownTabAndTabKeysLeaveTheKeyboardInItsList() {
         QCOMPARE(QApplication::focusWidget(), list(0));
-        press(Qt::Key_Down); // selects the first lesson
+        QTest::keyClick(list(0), Qt::Key_Down); // selects the first lesson
         clickTab(0);
         QCOMPARE(QApplication::focusWidget(), list(0));
         tabs()->setFocus(); // reached with the keyboard, then clicked
@@ -59,7 +53,7 @@ private slots:
         QTest::keyClick(list(0), Qt::Key_Tab, Qt::ShiftModifier);
         QCOMPARE(QApplication::focusWidget(), list(0));
         p->messages.answer(MessageAnswer::No);
-        press(Qt::Key_A);
+        QTest::keyClick(list(0), Qt::Key_A);
         QCOMPARE(p->messages.shown,
                  QStringList{u"ホーム\r\rLessonを行います。よろしいですか？"_qs});
     }
