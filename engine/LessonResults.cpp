@@ -68,6 +68,7 @@ void LessonWindow::resetForRepeat() {
     T.caption = kStartPrompt;
     T.geometry = lineInputGeometry();
     L.caption = kLinePlaceholder;
+    L.doneLength = H.doneLength = -1; // the prompts are no typing guide
     TOKUTEN.caption.clear();
     LEV.caption = QStringLiteral("？？？？");
     if (mk.LessonFile2[mk.CurrentLesson] == u"2") ShuffleLines();

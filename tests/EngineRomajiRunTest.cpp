@@ -51,6 +51,21 @@ TEST_F(RomajiRun, ResultsAndHistoryAreThoseOfTheLineRunOnTheKanaCount) {
     EXPECT_EQ(guide(), QString());
 }
 
+TEST_F(RomajiRun, ARepeatRunShowsThePromptsPlainlyAndStartsAfresh) {
+    setLesson(2, {u"あい"_qs});
+    Marokey* m = open();
+    mk.windows.dispatch([&] { m->Repeat_Click(); });
+    typeKeys(u"\ra"_qs);
+    clock.seconds += 60.0; // slow enough to stay clear of the game's milestone
+    typeKeys(u"i"_qs);
+    release(27); // Esc leaves the results for another run
+    EXPECT_EQ(m->Phase, LessonWindow::Ready);
+    EXPECT_EQ(std::pair(m->L.doneLength, m->H.doneLength), std::pair(-1, -1));
+    typeKeys(u"\ra"_qs);
+    EXPECT_EQ(m->H.caption, u"ai"_qs);
+    EXPECT_EQ(m->L.doneLength, 1);
+}
+
 TEST_F(RomajiRun, TheOptionOffLeavesKanaLinesToTheInputMethod) {
     mk.RomajiInput = false;
     setLesson(2, {u"かき"_qs});
