@@ -77,6 +77,16 @@ void LessonWindow::NextCharLine() {
     beginCharLine();
 }
 
+// The labels go back to the column of the line input box, at the usual size.
+void LessonWindow::afterTenKeyResults() {
+    const Twips column = lineInputGeometry();
+    for (Control* c : {&L, &H}) {
+        c->fontSize = 17;
+        c->geometry.left = column.left;
+        c->geometry.width = column.width;
+    }
+}
+
 void LessonWindow::FinishCharRun() {
     markLineEnd(false);
     stopClock();

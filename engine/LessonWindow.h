@@ -112,8 +112,6 @@ protected:
     void stopClock();
     // What the window does after a finish step has shown the results.
     virtual void afterResults() {}
-    // Gives the line labels back their place after a keypad run's results.
-    virtual void afterTenKeyResults() = 0;
     // The milestone step of leaving the results.
     virtual void milestone(int reached) = 0;
     void showMoleGame();
@@ -150,5 +148,7 @@ private:
     void beginCharLine();
     void markChar(const QString& c, bool on);
     void markLineEnd(bool on);
+    // Gives the line labels back their place after a keypad run's results.
+    void afterTenKeyResults();
     void resetForRepeat();
 };

@@ -172,14 +172,6 @@ void Marokey::SetTenKeyLayout() {
     }
 }
 
-void Marokey::afterTenKeyResults() {
-    for (Control* c : {&L, &H}) {
-        c->fontSize = 17;
-        c->geometry.left = kMargin;
-        c->geometry.width = kLineWidth;
-    }
-}
-
 void Marokey::ShowResults() {
     scoreRun();
     Timer1.enabled = false;

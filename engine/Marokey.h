@@ -28,7 +28,6 @@ protected:
     Twips lineInputGeometry() const override { return {720, 4080, 13935, 795}; }
     Twips keyInputGeometry() const override { return {720, 9240, 945, 465}; }
     bool hasMockLayout() const override { return true; }
-    void afterTenKeyResults() override;
     void milestone(int reached) override;
 
 private:

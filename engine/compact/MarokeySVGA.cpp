@@ -124,14 +124,6 @@ void MarokeySVGA::ShowResults() {
     PushScoreHistory();
 }
 
-void MarokeySVGA::afterTenKeyResults() {
-    for (Control* c : {&L, &H}) {
-        c->fontSize = 17;
-        c->geometry.left = kLeft;
-        c->geometry.width = kLineWidth;
-    }
-}
-
 void MarokeySVGA::afterResults() {
     mk.ShowMessageText(mk.LessonTitle[mk.CurrentLesson] +
                        QStringLiteral("\rLessonを終了しました。\r\r") + ExperienceText);

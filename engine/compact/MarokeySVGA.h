@@ -22,7 +22,6 @@ protected:
     Twips keyInputGeometry() const override { return {600, 6480, 945, 465}; }
     bool hasMockLayout() const override { return false; }
     void afterResults() override;
-    void afterTenKeyResults() override;
     void milestone(int reached) override;
 
 private:
